@@ -1,0 +1,41 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD   := build/release
+LAB     := lab
+
+.PHONY: run test test-asan deps build lab bench clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+
+# The working directory: the skeleton of data/lab, copied without
+# overwriting what a researcher already has there.
+lab:
+	@mkdir -p $(LAB)
+	@cp -rn data/lab/. $(LAB)/
+	@find $(LAB) -name .keep -delete
+
+run: build lab
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display: running the automatic test headless (quorvan-lab test --trials 200) in $(LAB)/"; \
+	  cd $(LAB) && ../$(BUILD)/bin/quorvan-lab test --trials 200; \
+	else \
+	  cd $(LAB) && exec ../$(BUILD)/bin/quorvan; \
+	fi
+
+test: build lab
+	@ctest --preset release
+
+test-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+bench: build
+	@scripts/run-benchmarks.sh $(BUILD)
+
+clean:
+	rm -rf build

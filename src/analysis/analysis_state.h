@@ -1,0 +1,68 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/lattice.h"
+
+namespace quorvan {
+
+inline constexpr int MinPoints = 3;
+inline constexpr int MaxPoints = 9;
+inline constexpr int OffsetSlots = 10;
+inline constexpr std::uint8_t NotSeen = 255;
+
+struct AnalysisGeometry {
+  std::int32_t pointCount = 0;
+  std::array<std::int32_t, OffsetSlots> pointOffsets{};
+};
+
+// 6^n for n = 0..9.
+inline constexpr std::array<std::int32_t, 10> kPow6 = {1, 6, 36, 216, 1296, 7776, 46656, 279936, 1679616, 10077696};
+
+// One flat byte table per N = 3..9, 6^N entries each, allocated once.
+struct PatternTables {
+  PatternTables() {
+    for (int n = MinPoints; n <= MaxPoints; ++n) tables[n - MinPoints].assign(kPow6[n], 0);
+  }
+  std::vector<std::uint8_t>& forN(int n) { return tables[n - MinPoints]; }
+  const std::vector<std::uint8_t>& forN(int n) const { return tables[n - MinPoints]; }
+  std::array<std::vector<std::uint8_t>, MaxPoints - MinPoints + 1> tables;
+};
+
+// What the direct analysis makes of a record, kept between analyses.
+struct AnalysisGrids {
+  // Before any analysis the grids hold no value, so the "F(3)" and "F(2)"
+  // grids draw nothing.
+  AnalysisGrids() {
+    for (auto& row : valueGrid) row.fill(-99);
+    for (auto& row : parityGrid) row.fill(-99);
+  }
+  MarkMatrix<std::int16_t> valueGrid;
+  MarkMatrix<std::int16_t> parityGrid;
+};
+
+// The table construction's symmetric completion and counters.
+struct ConstructionState {
+  ConstructionState() {
+    for (int n = 5; n <= MaxPoints; ++n) symmetric[n - 5].assign(kPow6[n], 0);
+  }
+  std::vector<std::uint8_t>& symmetricForN(int n) { return symmetric[n - 5]; }
+  std::array<std::vector<std::uint8_t>, MaxPoints - 4> symmetric;  // N = 5..9
+
+  std::array<std::int32_t, 6> valueCounts{};
+  std::array<std::int32_t, 3> unionCounts{};
+  std::array<std::int32_t, 6> otherPointHistogram{};
+  std::array<std::int32_t, 6> firstPointHistogram{};
+  std::int32_t total = 0;
+  std::int32_t lastZeroFirstIsOne = 0;
+  // kept from one construction to the next
+  std::int32_t previousTotal = 0;
+  std::array<std::int32_t, 3> previousUnionCounts{};
+  std::int32_t bestRows = 0;
+  std::int32_t bestSeedCount = 1;
+  std::int32_t bestGain = 1;
+  std::int32_t unionGain = 1;
+};
+
+}  // namespace quorvan
