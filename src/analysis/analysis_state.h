@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/lattice.h"
@@ -42,6 +43,23 @@ struct AnalysisGrids {
   MarkMatrix<std::int16_t> parityGrid;
 };
 
+// The six result panels' texts as one construction builds them, lines
+// joined by '\n'. The strings keep their capacity from one construction to
+// the next.
+struct PanelTexts {
+  std::array<std::string, 6> text;
+  std::array<std::int32_t, 6> lines{};
+  void clear() {
+    for (auto& t : text) t.clear();
+    lines.fill(0);
+  }
+  void add(int panel, const std::string& line) {
+    if (lines[panel] > 0) text[panel].push_back('\n');
+    text[panel].append(line);
+    ++lines[panel];
+  }
+};
+
 // The table construction's symmetric completion and counters.
 struct ConstructionState {
   ConstructionState() {
@@ -63,6 +81,9 @@ struct ConstructionState {
   std::int32_t bestSeedCount = 1;
   std::int32_t bestGain = 1;
   std::int32_t unionGain = 1;
+
+  PanelTexts panels;
+  std::string lineBuffer;
 };
 
 }  // namespace quorvan

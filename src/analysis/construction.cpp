@@ -1,0 +1,230 @@
+#include "analysis/construction.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "shell/laboratory.h"
+#include "tables/store.h"
+
+namespace quorvan {
+namespace {
+
+// Calls f(index) for every byte of t[0..size) that is not 255, in index
+// order. Tables are mostly unobserved: 32 bytes are passed over at once
+// while they are all 255.
+template <typename F>
+void forEachSet(const std::uint8_t* t, std::size_t size, F&& f) {
+  constexpr std::uint64_t all = ~std::uint64_t{0};
+  std::size_t i = 0;
+  for (; i + 32 <= size; i += 32) {
+    std::uint64_t w[4];
+    std::memcpy(w, t + i, 32);
+    if ((w[0] & w[1] & w[2] & w[3]) == all) continue;
+    for (std::size_t j = i; j < i + 32; ++j)
+      if (t[j] != NotSeen) f(j);
+  }
+  for (; i < size; ++i)
+    if (t[i] != NotSeen) f(i);
+}
+
+// Point k of index p is its base-6 digit of weight 6^(N-1-k).
+void digitsOf(std::size_t p, int n, PointValue* d) {
+  for (int k = n - 1; k >= 0; --k) {
+    d[k] = static_cast<PointValue>(p % 6);
+    p /= 6;
+  }
+}
+
+std::size_t imageIndex(const PointValue* d, int n, int kind) {
+  std::size_t q = 0;
+  for (int k = 0; k < n; ++k) q = q * 6 + kSymmetry[kind][d[k]];
+  return q;
+}
+
+// Which points the two histograms count, by N.
+struct HistogramPoints {
+  int otherFirst, otherLast;  // a range of points
+  int firstA, firstB;         // point 0, and a second point or -1
+};
+constexpr HistogramPoints histogramPoints(int n) {
+  switch (n) {
+    case 3: return {1, 2, 0, -1};
+    case 4: return {1, 3, 0, -1};
+    case 5: return {1, 4, 0, -1};
+    case 6: return {1, 5, 0, -1};
+    case 7: return {1, 6, 0, -1};
+    case 8: return {1, 6, 0, 7};
+    default: return {1, 6, 0, 8};  // 9: point 7 is not counted
+  }
+}
+
+void appendValue(std::string& out, PointValue v) {
+  if (v <= 2) {
+    out.append("  ");
+    out.push_back(static_cast<char>('0' + v));
+  } else {
+    out.append(" -");
+    out.push_back(static_cast<char>('0' + (v - 3)));
+  }
+}
+
+}  // namespace
+
+void constructTables(int n, const std::uint8_t* observed, ConstructionState& st,
+                     const ConstructionOptions& opt) {
+  st.valueCounts.fill(0);
+  st.unionCounts.fill(0);
+  st.otherPointHistogram.fill(0);
+  st.firstPointHistogram.fill(0);
+  st.total = 0;
+  st.lastZeroFirstIsOne = 0;
+  st.panels.clear();
+  if (n < MinPoints || n > MaxPoints) return;
+
+  const std::size_t size = static_cast<std::size_t>(kPow6[n]);
+  const std::uint8_t* T = observed;
+  const bool completes = n >= 5;
+  std::uint8_t* S = completes ? st.symmetricForN(n).data() : nullptr;
+  if (completes) std::memcpy(S, T, size);
+
+  const HistogramPoints hp = histogramPoints(n);
+  PointValue d[MaxPoints];
+
+  // Count and complete.
+  forEachSet(T, size, [&](std::size_t p) {
+    const std::uint8_t v = T[p];
+    if (v > 5) return;
+    digitsOf(p, n, d);
+    ++st.valueCounts[v];
+    if (v == 0) {
+      for (int k = hp.otherFirst; k <= hp.otherLast; ++k) ++st.otherPointHistogram[d[k]];
+      ++st.firstPointHistogram[d[hp.firstA]];
+      if (hp.firstB >= 0) ++st.firstPointHistogram[d[hp.firstB]];
+      if (n == 5) st.lastZeroFirstIsOne = d[0] == 1 ? 1 : 0;
+    }
+    // "U c" counts p when T[p] = c, or else when the negation of p holds
+    // c + 3. Each counted p is either observed with c, or the negation of
+    // an entry observed with c + 3 (negation is its own inverse).
+    if (v <= 2) {
+      ++st.unionCounts[v];
+    } else {
+      const int c = v - 3;
+      if (T[imageIndex(d, n, 3)] != c) ++st.unionCounts[c];
+    }
+    if (completes)
+      for (int g = 1; g <= 5; ++g) S[imageIndex(d, n, g)] = kSymmetry[g][v];
+  });
+
+  // List. Every entry the completion wrote is also set in S, so S (T below
+  // N = 5) names every combination that can give a row, a line or a Total.
+  const std::uint8_t* listed = completes ? S : T;
+  const bool withZero = opt.classPanels || opt.zeroColumn;
+  std::string& line = st.lineBuffer;
+  PanelTexts& out = st.panels;
+  const std::uint8_t totalValue = n == 5 ? 1 : 0;
+  forEachSet(listed, size, [&](std::size_t p) {
+    const std::uint8_t t = T[p];
+    const std::uint8_t s = completes ? S[p] : t;
+    if (completes && s == totalValue) ++st.total;
+    const std::uint8_t testEntry = n >= 7 ? s : t;
+    const bool classLine = opt.classPanels && t <= 2;
+    const bool zeroLine = !opt.classPanels && testEntry == 0;
+    const bool negLine = t >= 3 && t <= 5;
+    if (t != 0 && !classLine && !zeroLine && !negLine) return;
+
+    digitsOf(p, n, d);
+    if (t == 0) {
+      if (opt.table1) appendRow(*opt.table1, d, n);
+      if (opt.table2) appendRow(*opt.table2, d, n);
+    }
+    if (!classLine && !zeroLine && !negLine) return;
+    line.clear();
+    if (withZero) {
+      appendValue(line, d[0]);
+      if (n == 3) line.append("  ");
+    }
+    for (int k = 1; k < n; ++k) appendValue(line, d[k]);
+
+    if (classLine) {
+      out.add(t, line);
+    } else if (zeroLine) {
+      if (n == 7) ++st.unionCounts[0];
+      out.add(0, line);
+      if (opt.zeroToAll) {
+        out.add(1, line);
+        out.add(2, line);
+      } else {
+        if (d[0] == 1) out.add(1, line);
+        if (d[0] == 4) out.add(2, line);
+      }
+    }
+    if (negLine) out.add(t, line);
+  });
+}
+
+void Laboratory::Button101Click() {
+  const bool toTable1 = controls.checked(Ctl::ResNfbleN11);
+  const bool toTable2 = controls.checked(Ctl::ResTableN21);
+  if (toTable1) resetTable(store.table1, geometry.pointCount);
+  if (toTable2) resetTable(store.table2, geometry.pointCount);
+
+  static constexpr Ctl kPanels[6] = {Ctl::RichEdit4, Ctl::RichEdit5, Ctl::RichEdit6,
+                                     Ctl::RichEdit7, Ctl::RichEdit8, Ctl::RichEdit9};
+  ConstructionOptions opt;
+  opt.classPanels = controls.checked(Ctl::N7);
+  opt.zeroColumn = controls.checked(Ctl::N0colomn1);
+  opt.zeroToAll = controls.checked(Ctl::Res01231);
+  opt.table1 = toTable1 ? &store.table1 : nullptr;
+  opt.table2 = toTable2 ? &store.table2 : nullptr;
+  const std::int32_t item = controls.itemIndex(Ctl::RadioGroup15);
+  const int n = item >= 0 && item <= MaxPoints - MinPoints ? item + MinPoints : 0;
+  constructTables(n, n ? patterns.forN(n).data() : nullptr, construction, opt);
+  ConstructionState& c = construction;
+  for (int i = 0; i < 6; ++i) controls.setLines(kPanels[i], c.panels.text[i], c.panels.lines[i]);
+
+  if (toTable1) saveTable(files, "RT/rt1.dat", geometry, store.table1);
+  if (toTable2) saveTable(files, "RT/rt2.dat", geometry, store.table2);
+
+  setLabel(Ctl::Label138, test.trialCount);
+  setLabel(Ctl::Label139, notReturnedRuns);
+  setLabel(Ctl::Label156, c.total);
+  setLabel(Ctl::Label58, std::int64_t{c.total} - c.previousTotal);
+  c.previousTotal = c.total;
+  static constexpr Ctl kValueLabels[6] = {Ctl::Label169, Ctl::Label170, Ctl::Label171,
+                                          Ctl::Label173, Ctl::Label174, Ctl::Label175};
+  for (int v = 0; v < 6; ++v) setLabel(kValueLabels[v], c.valueCounts[v]);
+  static constexpr Ctl kUnionLabels[3] = {Ctl::Label140, Ctl::Label157, Ctl::Label158};
+  static constexpr Ctl kDeltaLabels[3] = {Ctl::Label165, Ctl::Label166, Ctl::Label167};
+  std::int32_t gain = 0;
+  for (int u = 0; u < 3; ++u) {
+    setLabel(kUnionLabels[u], c.unionCounts[u]);
+    const std::int32_t delta = c.unionCounts[u] - c.previousUnionCounts[u];
+    setLabel(kDeltaLabels[u], delta);
+    gain += delta;
+  }
+  c.unionGain = gain;
+  c.previousUnionCounts = c.unionCounts;
+  const std::int64_t rows = std::int64_t{lattice.markRows} + 1;
+  setLabel(Ctl::Label159, rows);
+  setLabel(Ctl::Label160, c.bestRows);
+  setLabel(Ctl::Label221, initial.bCellCount);
+  setLabel(Ctl::Label223, c.bestSeedCount);
+  setLabel(Ctl::Label222, c.unionGain);
+  setLabel(Ctl::Label224, c.bestGain);
+  if (c.unionGain > 0) {
+    c.bestRows = static_cast<std::int32_t>(rows);
+    c.bestSeedCount = initial.bCellCount;
+    c.bestGain = c.unionGain;
+  }
+  static constexpr Ctl kOtherLabels[6] = {Ctl::Label168, Ctl::Label183, Ctl::Label184,
+                                          Ctl::Label185, Ctl::Label186, Ctl::Label187};
+  static constexpr Ctl kFirstLabels[6] = {Ctl::Label182, Ctl::Label188, Ctl::Label189,
+                                          Ctl::Label190, Ctl::Label191, Ctl::Label192};
+  for (int v = 0; v < 6; ++v) {
+    setLabel(kOtherLabels[v], c.otherPointHistogram[v]);
+    setLabel(kFirstLabels[v], c.firstPointHistogram[v]);
+  }
+  setLabel(Ctl::Label193, c.lastZeroFirstIsOne);
+}
+
+}  // namespace quorvan

@@ -1,0 +1,144 @@
+#include "analysis/direct_analysis.h"
+
+#include <algorithm>
+
+#include "shell/laboratory.h"
+
+namespace quorvan {
+
+int analysedLastRow(std::int32_t markRows) { return std::clamp<std::int32_t>(markRows, -1, MaxRows - 1); }
+
+void buildPointValues(LatticeState& lattice, AnalysisGrids& grids, int lastRow, int cells) {
+  cells = std::clamp(cells, 0, MaxCells);
+  lastRow = std::min(lastRow, MaxRows - 1);
+  for (int r = 0; r <= lastRow; ++r) {
+    auto& value = grids.valueGrid[r];
+    auto& parity = grids.parityGrid[r];
+    auto& dStep = lattice.directCMarkStep[r];
+    auto& uStep = lattice.dualCMarkStep[r];
+    const auto& dMark = lattice.directCMarks[r];
+    const auto& uMark = lattice.dualCMarks[r];
+    for (int x = 0; x < cells; ++x) {
+      value[x] = -99;
+      // In 64 bits, so the step count below the smallest int32 cannot wrap.
+      const std::int64_t ds = std::int64_t{dStep[x]} - 1;
+      const std::int64_t us = std::int64_t{uStep[x]} - 1;
+      if (dMark[x]) parity[x] = static_cast<std::int16_t>(ds % 2);
+      if (uMark[x]) parity[x] = static_cast<std::int16_t>(us % 2 + 2);
+      dStep[x] = static_cast<std::int32_t>(ds % 3);
+      uStep[x] = static_cast<std::int32_t>(us % 3);
+      if (dMark[x]) value[x] = static_cast<std::int16_t>(dStep[x]);
+      if (uMark[x]) value[x] = static_cast<std::int16_t>(uStep[x] + 3);
+    }
+  }
+}
+
+int wrappedPosition(std::int64_t x, std::int64_t offset, std::int64_t columns) {
+  if (columns <= 0) return -1;
+  std::int64_t q = (x + offset) % columns;
+  if (q < 0) q += columns;
+  return q < MaxCells ? static_cast<int>(q) : -1;
+}
+
+void preparePositions(int n, const std::int32_t* offsets, int cells, int columns, ScanPositions& out) {
+  out.any = false;
+  std::int32_t w = 1;
+  for (int k = n - 1; k >= 0; --k) {
+    out.weights[k] = w;
+    w *= 6;
+  }
+  for (int x = 0; x < cells; ++x) {
+    bool all = true;
+    for (int k = 0; k < n; ++k) {
+      const int q = wrappedPosition(x, offsets[k], columns);
+      out.positions[k][x] = static_cast<std::int16_t>(q);
+      all = all && q >= 0;
+    }
+    out.any = out.any || all;
+  }
+}
+
+std::string ambiguityText(int n, const Ambiguity& a) {
+  auto s = [](int v) { return std::to_string(v); };
+  const auto& v = a.values;
+  std::string t;
+  switch (n) {
+    case 3:
+      t = "Y" + s(a.row) + " X" + s(a.cell) + "   " + s(v[0]) + " " + s(v[1]) + "|" + s(v[2]) + "    T" +
+          s(a.old) + " E" + s(a.now);
+      break;
+    case 4:
+      t = "Y" + s(a.row + 1) + " X" + s(a.cell) + " (" + s(a.now) + ") " + "  " + s(v[0]) + "  " + s(v[1]) +
+          "  " + s(v[2]) + "  " + s(v[3]) + "    T" + s(a.old) + "    AMBIGUITY!!!  ";
+      break;
+    case 5:
+    case 6:
+      t = "Y" + s(a.row + 1) + " X" + s(a.cell) + " (" + s(a.now) + ") " + "   " + s(v[0]) + " " + s(v[1]) +
+          "|" + s(v[2]) + "|" + s(v[3]) + "    T" + s(a.old) + "    AMBIGUITY!!!  ";
+      break;
+    case 7:
+      t = "Y" + s(a.row + 1) + " X" + s(a.cell) + " (" + s(a.now) + ") " + "   " + s(v[0]);
+      for (int k = 1; k < 7; ++k) t += " " + s(v[k]);
+      t += "    AMBIGUITY!!!  ";
+      t += "    T" + s(a.old);
+      break;
+    default:  // 8 and 9: the first seven points
+      t = "Y" + s(a.row + 1) + " X" + s(a.cell) + " (" + s(a.now) + ") " + "   " + s(v[0]);
+      for (int k = 1; k < 7; ++k) t += " " + s(v[k]);
+      t += "    T" + s(a.old) + "    AMBIGUITY!!!  ";
+      break;
+  }
+  return t;
+}
+
+namespace {
+
+// One dump line per row: the row number, then every cell's value and a blank.
+void dumpGrid(ControlModel& controls, Ctl panel, const MarkMatrix<std::int16_t>& grid, int lastRow, int cells) {
+  std::string text;
+  text.reserve(static_cast<std::size_t>(lastRow + 1) * (10 + 4 * cells));
+  for (int r = 0; r <= lastRow; ++r) {
+    if (r > 0) text.push_back('\n');
+    if (r < 10) text.append("  ");
+    text.append(std::to_string(r));
+    text.append(" -    ");
+    for (int x = 0; x < cells; ++x) {
+      text.append(std::to_string(grid[r][x]));
+      text.push_back(' ');
+    }
+  }
+  controls.setLines(panel, std::move(text), lastRow + 1);
+}
+
+}  // namespace
+
+void Laboratory::Button119Click() {
+  ++analysesRun;
+  const int lastRow = analysedLastRow(lattice.markRows);
+  const int cells = lattice.cells();
+  buildPointValues(lattice, grids, lastRow, cells);
+  if (controls.checked(Ctl::F3x1)) dumpGrid(controls, Ctl::RichEdit3, grids.valueGrid, lastRow, cells);
+  if (controls.checked(Ctl::F2x1)) dumpGrid(controls, Ctl::RichEdit10, grids.parityGrid, lastRow, cells);
+
+  const std::int32_t item = controls.itemIndex(Ctl::RadioGroup15);
+  if (item >= 0 && item <= MaxPoints - MinPoints) {
+    const int n = item + MinPoints;
+    // N = 4 never enters the step from row 0 to row 1.
+    const int firstRow = n == 4 ? 1 : 0;
+    scanRecord(grids, n, geometry.pointOffsets.data(), firstRow, lastRow, cells, lattice.squareCols,
+               patterns.forN(n).data(), [&](const Ambiguity& a) {
+                 if (n == 4) {
+                   // The first contradiction stops a running test and the scan.
+                   setTimer(Ctl::Timer1, false);
+                   setTimer(Ctl::Timer11, false);
+                   warn(ambiguityText(n, a));
+                   return false;
+                 }
+                 warn(ambiguityText(n, a));
+                 return true;
+               });
+  }
+  Button101Click();
+}
+
+}  // namespace quorvan
