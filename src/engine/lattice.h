@@ -61,6 +61,10 @@ struct LatticeState {
   MarkMatrix<std::int32_t> directCMarkStep{}, dualCMarkStep{};
   std::int32_t markRows = 0;
 
+  // The marker analysis's matrices (read only by research tools).
+  MarkMatrix<std::uint8_t> markerCells{};
+  MarkMatrix<std::int16_t> markerSteps{};
+
   // Rows at and beyond this bound hold their reset values in column q
   // (bytes 0, steps -1), so a reset need not rewrite them. At process start
   // every matrix is zero, which for the step matrices is not the reset value.

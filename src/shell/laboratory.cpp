@@ -212,7 +212,7 @@ void Laboratory::runHandler(Ctl id) {
       maskBoxClick();
       break;
     case Ctl::Button122: Button122Click(); break;
-    case Ctl::Button119: Button119Click(); break;
+    case Ctl::Button119: analyseFinishedRun(); break;
     case Ctl::Button101: Button101Click(); break;
     // tables
     case Ctl::Write11: Write11Click(); break;

@@ -132,6 +132,7 @@ class Laboratory {
   void RadioGroup12Click();
   void backwardStep();
   void endOfRun();
+  void analyseFinishedRun();  // Button119Click, noting the rows it rewrote
 
   // --- drawing ------------------------------------------------------------
   void Button3Click();  // the drawing pass
