@@ -85,8 +85,14 @@ class AnalysisLab : public ::testing::Test {
     lab->Button93Click();
   }
 
-  // A record of `rows` rows (markRows = rows - 1) over `cells` cells.
+  // A fresh record of `rows` rows (markRows = rows - 1) over `cells` cells,
+  // with no marks.
   void record(int rows, int cells) {
+    LatticeState& l = lab->lattice;
+    for (auto* m : {&l.directCMarks, &l.dualCMarks})
+      for (auto& row : *m) row.fill(0);
+    for (auto* m : {&l.directCMarkStep, &l.dualCMarkStep})
+      for (auto& row : *m) row.fill(0);
     lab->lattice.markRows = rows - 1;
     lab->lattice.lineLength = cells;
     lab->lattice.squareCols = cells;
