@@ -1,0 +1,120 @@
+// The menu bar and the timers.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "app/form_build.h"
+#include "tables/library.h"
+
+using quorvan::Ctl;
+
+namespace {
+
+struct MenuItemDesign {
+  Ctl id;
+  const char* caption;
+  bool checkable;
+  bool separatorAfter;
+};
+
+}  // namespace
+
+void TForm1::buildMenus() {
+  auto menu = [this](Ctl id, const char* title) {
+    auto* m = make<QMenu>(id, QString::fromUtf8(title), MainMenu1);
+    MainMenu1->addMenu(m);
+    return m;
+  };
+  NAMED(MenuFile, QMenu, "File", MainMenu1);
+  MainMenu1->addMenu(MenuFile);
+  MenuFile2 = menu(Ctl::MenuFile2, "File2");
+  MenuInitial = menu(Ctl::MenuInitial, "Initial");
+  MenuView = menu(Ctl::MenuView, "View");
+  MenuView2 = menu(Ctl::MenuView2, "View 2");
+  MenuT6 = menu(Ctl::MenuT6, "T=6");
+  MenuNEW = menu(Ctl::MenuNEW, "NEW");
+  Menu1DIM = menu(Ctl::Menu1DIM, "1 DIM");
+  MenuZAD = menu(Ctl::MenuZAD, "ZAD");
+  MenuEXPO1 = menu(Ctl::MenuEXPO1, "EXPO_1");
+  MenuWriteRead = menu(Ctl::MenuWriteRead, "Write-Read");
+  MenuReN4 = menu(Ctl::MenuReN4, "Re N=4");
+  MenuReN5 = menu(Ctl::MenuReN5, "Re N=5");
+  MenuReN6n = menu(Ctl::MenuReN6n, "Re N=6(n)");
+  MenuReN6 = menu(Ctl::MenuReN6, "Re N=6");
+  MenuReN6S = menu(Ctl::MenuReN6S, "Re N=6(+S)");
+  MenuPlus = menu(Ctl::MenuPlus, "+++");
+  MenuExplore = menu(Ctl::MenuExplore, "Explore");
+  MenuHelp = menu(Ctl::MenuHelp, "Help");
+
+  auto items = [this](QMenu* m, std::initializer_list<MenuItemDesign> list) {
+    for (const MenuItemDesign& d : list) {
+      auto* a = make<QAction>(d.id, QString::fromUtf8(d.caption), m);
+      a->setCheckable(d.checkable);
+      m->addAction(a);
+      if (d.separatorAfter) m->addSeparator();
+    }
+  };
+  items(MenuFile, {{Ctl::Starttest1, "Start test", false, false},
+                   {Ctl::Stoptest1, "Stop test", false, false},
+                   {Ctl::Clearresults1, "Clear results", false, false}});
+  items(MenuInitial, {{Ctl::randomize2, "randomize", true, true},
+                      {Ctl::isSMES1, "is SMES", true, false},
+                      {Ctl::notITZ1, "not ITZ", true, false},
+                      {Ctl::Nonreversible1, "Non reversible", true, true},
+                      {Ctl::Timer101, "Timer10", true, false},
+                      {Ctl::Viewinitial1, "View initial", true, false}});
+  items(MenuView, {{Ctl::MainPanel1, "Main Panel", true, false},
+                   {Ctl::SingleWork1, "Single Work", true, false},
+                   {Ctl::Scale1, "Scale", true, false},
+                   {Ctl::Extended1, "Extended", true, true},
+                   {Ctl::F2x1, "F(2)x", true, false},
+                   {Ctl::F3x1, "F(3)x", true, true},
+                   {Ctl::ResT0c1c11, "Res.T (=0) (c-1) (c+1)", true, false},
+                   {Ctl::N7, "Res.T =0=1=2=3=4=5", true, false},
+                   {Ctl::N0colomn1, "+0 colomn", true, false},
+                   {Ctl::Res01231, "Res 0 => 1,2,3", true, true},
+                   {Ctl::Dontshow1, "Don't show", true, false}});
+  items(MenuView2, {{Ctl::INTEGRATEDPanel1, "INTEGRATED Panel", true, false},
+                    {Ctl::PanelInt1, "Panel  Int.", false, false}});
+  items(MenuEXPO1, {{Ctl::notpaint1, "not paint", true, false}});
+  items(MenuWriteRead, {{Ctl::WriteRT1, "Write RT", false, false}});
+  items(MenuExplore, {{Ctl::ResNfbleN11, "Res.Table -> N1", true, false},
+                      {Ctl::ResTableN21, "Res.Table -> N2", true, false},
+                      {Ctl::Cytcr1, "CH !!! ", true, true},
+                      {Ctl::Write11, "Write 1", false, false},
+                      {Ctl::Write21, "Write 2", false, false},
+                      {Ctl::WriteU1, "Write U", false, true},
+                      {Ctl::ReadtempN11, "Read temp => N1", false, false}});
+  items(MenuHelp, {{Ctl::F11, "F1", false, false}, {Ctl::About1, "About", false, false}});
+
+  // The stored tables: one item per library entry, in the library's order.
+  const auto library = quorvan::libraryItems();
+  for (std::size_t i = 0; i < library.size(); ++i) {
+    const quorvan::LibraryItem& item = library[i];
+    auto* m = qobject_cast<QMenu*>(control(item.menu));
+    if (!m) continue;
+    auto* a = m->addAction(QString::fromUtf8(item.caption));
+    a->setObjectName(QString("Library_%1").arg(QString::fromUtf8(item.file))
+                         .replace('/', '_').replace('.', '_'));
+    connect(a, &QAction::triggered, this, [this, i] {
+      lab_->loadLibraryTable(int(i));
+      sync();
+    });
+    if (item.separatorAfter) m->addSeparator();
+  }
+}
+
+void TForm1::buildTimers() {
+  auto timer = [this](Ctl id, int interval, Qt::TimerType type) {
+    auto* t = make<QTimer>(id, this);
+    t->setInterval(interval);
+    t->setTimerType(type);
+    return t;
+  };
+  Timer1 = timer(Ctl::Timer1, 1, Qt::PreciseTimer);
+  Timer10 = timer(Ctl::Timer10, 10, Qt::PreciseTimer);
+  Timer11 = timer(Ctl::Timer11, 10, Qt::PreciseTimer);
+  Timer2 = timer(Ctl::Timer2, 10, Qt::CoarseTimer);
+  Timer3 = timer(Ctl::Timer3, 10, Qt::CoarseTimer);
+}

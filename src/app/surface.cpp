@@ -1,0 +1,32 @@
+#include "app/surface.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include "app/image_canvas.h"
+
+Surface::Surface(ImageCanvas* canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
+  // The image covers every pixel we paint, so Qt need not erase first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Surface::flushDirty() {
+  const QRect dirty = canvas_->takeDirty();
+  if (!dirty.isEmpty()) update(dirty);
+}
+
+void Surface::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  const QRect r = event->rect();
+  p.drawImage(r.topLeft(), canvas_->image(), r);
+  // Beyond the image (a window larger than the screen) show the background.
+  const QRegion outside = QRegion(r).subtracted(QRegion(canvas_->image().rect()));
+  for (const QRect& o : outside) p.fillRect(o, QColor(240, 240, 240));
+}
+
+void Surface::mousePressEvent(QMouseEvent* event) {
+  emit pressed(event->position().toPoint(), event->button());
+  QWidget::mousePressEvent(event);
+}
