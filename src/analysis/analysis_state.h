@@ -53,11 +53,13 @@ struct PanelTexts {
     for (auto& t : text) t.clear();
     lines.fill(0);
   }
-  void add(int panel, const std::string& line) {
-    if (lines[panel] > 0) text[panel].push_back('\n');
-    text[panel].append(line);
+  void add(int panel, const char* line, std::size_t length) {
+    std::string& t = text[panel];
+    if (lines[panel] > 0) t.push_back('\n');
+    t.append(line, length);
     ++lines[panel];
   }
+  void add(int panel, const std::string& line) { add(panel, line.data(), line.size()); }
 };
 
 // The table construction's symmetric completion and counters.
@@ -83,7 +85,7 @@ struct ConstructionState {
   std::int32_t unionGain = 1;
 
   PanelTexts panels;
-  std::string lineBuffer;
+  std::string lineBuffer;  // scratch line for slower builders (tests, benchmarks)
 };
 
 }  // namespace quorvan

@@ -35,11 +35,63 @@ void digitsOf(std::size_t p, int n, PointValue* d) {
   }
 }
 
-std::size_t imageIndex(const PointValue* d, int n, int kind) {
-  std::size_t q = 0;
-  for (int k = 0; k < n; ++k) q = q * 6 + kSymmetry[kind][d[k]];
-  return q;
-}
+// A combination is handled three points at a time: an index splits into
+// base-216 chunks of three digits (the leading chunk may hold one or two),
+// and a symmetry, which maps every digit alike, maps each chunk on its own.
+// So an image costs one lookup per chunk and a line is copied nine
+// characters at a time.
+struct ChunkTables {
+  // image[len - 1][kind][c]: chunk c of len digits under the kind
+  std::uint8_t image[3][6][216];
+  // The texts of the three digits of c; a chunk of len digits is the last
+  // 3 * len characters.
+  char text[216][9];
+  ChunkTables() {
+    for (int len = 1; len <= 3; ++len) {
+      const int count = kPow6[len];
+      for (int g = 0; g < 6; ++g)
+        for (int c = 0; c < count; ++c) {
+          int mapped = 0, weight = 1, rest = c;
+          for (int k = 0; k < len; ++k, rest /= 6, weight *= 6) mapped += kSymmetry[g][rest % 6] * weight;
+          image[len - 1][g][c] = static_cast<std::uint8_t>(mapped);
+        }
+    }
+    constexpr char kValueText[6][4] = {"  0", "  1", "  2", " -0", " -1", " -2"};
+    for (int c = 0; c < 216; ++c) {
+      std::memcpy(text[c], kValueText[c / 36], 3);
+      std::memcpy(text[c] + 3, kValueText[c / 6 % 6], 3);
+      std::memcpy(text[c] + 6, kValueText[c % 6], 3);
+    }
+  }
+};
+const ChunkTables kChunks;
+
+// One index taken apart into its chunks, least significant first.
+struct Chunks {
+  Chunks(std::size_t p, int n) : whole(n / 3), leadLength(n % 3) {
+    for (int i = 0; i < whole; ++i, p /= 216) chunk[i] = static_cast<std::uint16_t>(p % 216);
+    lead = static_cast<std::uint16_t>(p);
+  }
+  std::size_t imageIndex(int kind) const {
+    std::size_t q = leadLength ? kChunks.image[leadLength - 1][kind][lead] : 0;
+    for (int i = whole - 1; i >= 0; --i) q = q * 216 + kChunks.image[2][kind][chunk[i]];
+    return q;
+  }
+  // The text of all points, three characters each; returns its length.
+  std::size_t text(char* out) const {
+    std::size_t len = 0;
+    if (leadLength) {
+      const std::size_t l = 3 * static_cast<std::size_t>(leadLength);
+      std::memcpy(out, kChunks.text[lead] + 9 - l, l);
+      len = l;
+    }
+    for (int i = whole - 1; i >= 0; --i, len += 9) std::memcpy(out + len, kChunks.text[chunk[i]], 9);
+    return len;
+  }
+  std::uint16_t chunk[3];
+  std::uint16_t lead;
+  int whole, leadLength;
+};
 
 // Which points the two histograms count, by N.
 struct HistogramPoints {
@@ -58,15 +110,6 @@ constexpr HistogramPoints histogramPoints(int n) {
   }
 }
 
-void appendValue(std::string& out, PointValue v) {
-  if (v <= 2) {
-    out.append("  ");
-    out.push_back(static_cast<char>('0' + v));
-  } else {
-    out.append(" -");
-    out.push_back(static_cast<char>('0' + (v - 3)));
-  }
-}
 
 }  // namespace
 
@@ -94,9 +137,10 @@ void constructTables(int n, const std::uint8_t* observed, ConstructionState& st,
   forEachSet(T, size, [&](std::size_t p) {
     const std::uint8_t v = T[p];
     if (v > 5) return;
-    digitsOf(p, n, d);
+    const Chunks ch(p, n);
     ++st.valueCounts[v];
     if (v == 0) {
+      digitsOf(p, n, d);
       for (int k = hp.otherFirst; k <= hp.otherLast; ++k) ++st.otherPointHistogram[d[k]];
       ++st.firstPointHistogram[d[hp.firstA]];
       if (hp.firstB >= 0) ++st.firstPointHistogram[d[hp.firstB]];
@@ -109,18 +153,20 @@ void constructTables(int n, const std::uint8_t* observed, ConstructionState& st,
       ++st.unionCounts[v];
     } else {
       const int c = v - 3;
-      if (T[imageIndex(d, n, 3)] != c) ++st.unionCounts[c];
+      if (T[ch.imageIndex(3)] != c) ++st.unionCounts[c];
     }
     if (completes)
-      for (int g = 1; g <= 5; ++g) S[imageIndex(d, n, g)] = kSymmetry[g][v];
+      for (int g = 1; g <= 5; ++g) S[ch.imageIndex(g)] = kSymmetry[g][v];
   });
 
   // List. Every entry the completion wrote is also set in S, so S (T below
   // N = 5) names every combination that can give a row, a line or a Total.
   const std::uint8_t* listed = completes ? S : T;
   const bool withZero = opt.classPanels || opt.zeroColumn;
-  std::string& line = st.lineBuffer;
+  char all[3 * MaxPoints];
+  char line[3 * MaxPoints + 2];
   PanelTexts& out = st.panels;
+  const std::size_t firstWeight = static_cast<std::size_t>(kPow6[n - 1]);
   const std::uint8_t totalValue = n == 5 ? 1 : 0;
   forEachSet(listed, size, [&](std::size_t p) {
     const std::uint8_t t = T[p];
@@ -132,33 +178,40 @@ void constructTables(int n, const std::uint8_t* observed, ConstructionState& st,
     const bool negLine = t >= 3 && t <= 5;
     if (t != 0 && !classLine && !zeroLine && !negLine) return;
 
-    digitsOf(p, n, d);
     if (t == 0) {
+      digitsOf(p, n, d);
       if (opt.table1) appendRow(*opt.table1, d, n);
       if (opt.table2) appendRow(*opt.table2, d, n);
     }
     if (!classLine && !zeroLine && !negLine) return;
-    line.clear();
+    const std::size_t first = p / firstWeight;  // point 0
+    const std::size_t full = Chunks(p, n).text(all);
+    std::size_t len = 0;
     if (withZero) {
-      appendValue(line, d[0]);
-      if (n == 3) line.append("  ");
-    }
-    for (int k = 1; k < n; ++k) appendValue(line, d[k]);
-
-    if (classLine) {
-      out.add(t, line);
-    } else if (zeroLine) {
-      if (n == 7) ++st.unionCounts[0];
-      out.add(0, line);
-      if (opt.zeroToAll) {
-        out.add(1, line);
-        out.add(2, line);
-      } else {
-        if (d[0] == 1) out.add(1, line);
-        if (d[0] == 4) out.add(2, line);
+      std::memcpy(line, all, 3);
+      len = 3;
+      if (n == 3) {
+        line[len++] = ' ';
+        line[len++] = ' ';
       }
     }
-    if (negLine) out.add(t, line);
+    std::memcpy(line + len, all + 3, full - 3);
+    len += full - 3;
+
+    if (classLine) {
+      out.add(t, line, len);
+    } else if (zeroLine) {
+      if (n == 7) ++st.unionCounts[0];
+      out.add(0, line, len);
+      if (opt.zeroToAll) {
+        out.add(1, line, len);
+        out.add(2, line, len);
+      } else {
+        if (first == 1) out.add(1, line, len);
+        if (first == 4) out.add(2, line, len);
+      }
+    }
+    if (negLine) out.add(t, line, len);
   });
 }
 

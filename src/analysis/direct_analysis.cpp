@@ -1,6 +1,7 @@
 #include "analysis/direct_analysis.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "shell/laboratory.h"
 
@@ -59,33 +60,86 @@ void preparePositions(int n, const std::int32_t* offsets, int cells, int columns
 }
 
 std::string ambiguityText(int n, const Ambiguity& a) {
-  auto s = [](int v) { return std::to_string(v); };
-  const auto& v = a.values;
+  // Built piece by piece with append: the pieces follow one another with
+  // no separator of their own.
   std::string t;
+  auto put = [&t](std::string_view piece) { t.append(piece); };
+  auto num = [&t](int v) { t.append(std::to_string(v)); };
+  const auto& v = a.values;
+  auto head = [&] {
+    put("Y");
+    num(a.row + 1);
+    put(" X");
+    num(a.cell);
+    put(" (");
+    num(a.now);
+    put(") ");
+  };
   switch (n) {
     case 3:
-      t = "Y" + s(a.row) + " X" + s(a.cell) + "   " + s(v[0]) + " " + s(v[1]) + "|" + s(v[2]) + "    T" +
-          s(a.old) + " E" + s(a.now);
+      put("Y");
+      num(a.row);
+      put(" X");
+      num(a.cell);
+      put("   ");
+      num(v[0]);
+      put(" ");
+      num(v[1]);
+      put("|");
+      num(v[2]);
+      put("    T");
+      num(a.old);
+      put(" E");
+      num(a.now);
       break;
     case 4:
-      t = "Y" + s(a.row + 1) + " X" + s(a.cell) + " (" + s(a.now) + ") " + "  " + s(v[0]) + "  " + s(v[1]) +
-          "  " + s(v[2]) + "  " + s(v[3]) + "    T" + s(a.old) + "    AMBIGUITY!!!  ";
+      head();
+      for (int k = 0; k < 4; ++k) {
+        put("  ");
+        num(v[k]);
+      }
+      put("    T");
+      num(a.old);
+      put("    AMBIGUITY!!!  ");
       break;
     case 5:
-    case 6:
-      t = "Y" + s(a.row + 1) + " X" + s(a.cell) + " (" + s(a.now) + ") " + "   " + s(v[0]) + " " + s(v[1]) +
-          "|" + s(v[2]) + "|" + s(v[3]) + "    T" + s(a.old) + "    AMBIGUITY!!!  ";
+    case 6:  // the last one or two points are not shown
+      head();
+      put("   ");
+      num(v[0]);
+      put(" ");
+      num(v[1]);
+      put("|");
+      num(v[2]);
+      put("|");
+      num(v[3]);
+      put("    T");
+      num(a.old);
+      put("    AMBIGUITY!!!  ");
       break;
     case 7:
-      t = "Y" + s(a.row + 1) + " X" + s(a.cell) + " (" + s(a.now) + ") " + "   " + s(v[0]);
-      for (int k = 1; k < 7; ++k) t += " " + s(v[k]);
-      t += "    AMBIGUITY!!!  ";
-      t += "    T" + s(a.old);
+      head();
+      put("   ");
+      num(v[0]);
+      for (int k = 1; k < 7; ++k) {
+        put(" ");
+        num(v[k]);
+      }
+      put("    AMBIGUITY!!!  ");
+      put("    T");
+      num(a.old);
       break;
     default:  // 8 and 9: the first seven points
-      t = "Y" + s(a.row + 1) + " X" + s(a.cell) + " (" + s(a.now) + ") " + "   " + s(v[0]);
-      for (int k = 1; k < 7; ++k) t += " " + s(v[k]);
-      t += "    T" + s(a.old) + "    AMBIGUITY!!!  ";
+      head();
+      put("   ");
+      num(v[0]);
+      for (int k = 1; k < 7; ++k) {
+        put(" ");
+        num(v[k]);
+      }
+      put("    T");
+      num(a.old);
+      put("    AMBIGUITY!!!  ");
       break;
   }
   return t;

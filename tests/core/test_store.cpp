@@ -164,7 +164,9 @@ TEST(Library, MenusInOrderWithTheirSeparators) {
     for (int m = 0; m < 6; ++m) perMenu[m] += it.menu == menus[m];
     separators += it.separatorAfter;
     clearing += it.clearsMarks;
-    if (it.clearsMarks) EXPECT_EQ(it.menu, Ctl::MenuReN6) << it.caption;
+    if (it.clearsMarks) {
+      EXPECT_EQ(it.menu, Ctl::MenuReN6) << it.caption;
+    }
   }
   EXPECT_EQ((std::vector<int>(perMenu, perMenu + 6)), (std::vector<int>{2, 10, 3, 14, 14, 10}));
   EXPECT_EQ(separators, 8);
