@@ -66,7 +66,8 @@ TForm1::TForm1(quorvan::LabEnvironment env, QWidget* parent)
   setPalette(pal);
   // Titles sit on the frame line, so a group's whole height is usable.
   setStyleSheet(
-      "QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 6px; }"
+      "QGroupBox { background-color: #f0f0f0; border: 1px solid #a0a0a0; border-radius: 2px;"
+      " margin-top: 6px; }"
       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
       " left: 6px; padding: 0 2px; }");
 
@@ -230,10 +231,10 @@ void TForm1::apply(Ctl id) {
     case Kind::Group:
       if (auto* g = qobject_cast<QGroupBox*>(w); g && hasText) g->setTitle(text);
       if (id == Ctl::GroupBoxManage || s.colour != quorvan::GroupColour::ButtonFace) {
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::Window, groupColour(s.colour));
-        w->setPalette(pal);
-        w->setAutoFillBackground(true);
+        // The window's style sheet paints group backgrounds, so the colour
+        // goes through a style sheet of the group's own.
+        w->setStyleSheet(QString("QGroupBox#%1 { background-color: %2; }")
+                             .arg(w->objectName(), groupColour(s.colour).name()));
       }
       break;
     case Kind::Button:
