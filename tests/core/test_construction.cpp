@@ -287,3 +287,59 @@ TEST_F(ConstructionTest, AgreesWithAPlainPassOverEveryCombination) {
 
 }  // namespace
 }  // namespace quorvan
+
+#include "lab_fixture.h"
+
+namespace quorvan {
+namespace {
+
+// The whole road after start-up: trials of the automatic test are analysed
+// and constructed one after another into table 1 and "RT/rt1.dat".
+class StartedLab : public quorvan::testing::LabTest {
+ protected:
+  void SetUp() override {
+    LabTest::SetUp();
+    startLab();
+  }
+};
+
+TEST_F(StartedLab, TrialsAccumulateIntoTableOneAndItsFile) {
+  EXPECT_EQ(lab->geometry.pointCount, 4);
+  EXPECT_EQ(lab->controls.text(Ctl::Edit35), "-2");
+  EXPECT_FALSE(lab->controls.visible(Ctl::Edit39));
+  EXPECT_EQ(lab->controls.text(Ctl::Label107), "3");
+  EXPECT_EQ(lab->controls.text(Ctl::Label108), "1");
+
+  lab->userClick(Ctl::Button125);
+  for (int i = 0; i < 2'000'000 && lab->analysesRun < 15; ++i) {
+    if (lab->timerEnabled(Ctl::Timer1))
+      lab->timerTick(Ctl::Timer1);
+    else if (lab->timerEnabled(Ctl::Timer11))
+      lab->timerTick(Ctl::Timer11);
+    else
+      break;  // an ambiguity stopped the test
+  }
+  ASSERT_GT(lab->analysesRun, 1);
+  const auto& t = lab->patterns.forN(4);
+  int zeros = 0, seen = 0;
+  for (auto e : t) {
+    zeros += e == 0;
+    seen += e != NotSeen;
+  }
+  EXPECT_GT(seen, 0);
+  const ResolutionTable& t1 = lab->store.table1;
+  EXPECT_EQ(t1.rowCount, std::min(zeros, TableRows));
+  EXPECT_EQ(lab->controls[Ctl::RichEdit4].lineCount, zeros);
+  EXPECT_EQ(std::stoi(lab->controls.text(Ctl::Label169)), zeros);
+  const auto file = testing_support::readBytes(dir / "RT" / "rt1.dat");
+  ASSERT_EQ(file.size(), TableFileBytes);
+  EXPECT_EQ(getInt32(file.data() + 40), t1.rowCount);
+  for (int i = 0; i < t1.rowCount; ++i)
+    for (int j = 0; j < 4; ++j) {
+      ASSERT_EQ(file[44 + 9 * i + j], t1.rows[i][j]);
+      ASSERT_EQ(t[((t1.rows[i][0] * 6 + t1.rows[i][1]) * 6 + t1.rows[i][2]) * 6 + t1.rows[i][3]], 0);
+    }
+}
+
+}  // namespace
+}  // namespace quorvan
