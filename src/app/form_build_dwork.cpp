@@ -59,7 +59,7 @@ void TForm1::buildDWork() {
 void TForm1::buildParameters(QWidget* parent) {
   NAMED(GroupBox17, QGroupBox, "Parameters", parent);
   opaqueGroup(GroupBox17);
-  place(GroupBox17, 6, 14, 236, 84);
+  place(GroupBox17, 6, 14, 240, 84);
   QWidget* g = GroupBox17;
   auto edit = [&](QLineEdit*& member, Ctl id, const char* label, int col, int row) {
     const int x = 6 + col * 68, y = 18 + row * 21;
@@ -72,7 +72,7 @@ void TForm1::buildParameters(QWidget* parent) {
   edit(Edit51, Ctl::Edit51, "N0=", 0, 1);
   edit(Edit47, Ctl::Edit47, "NB=", 1, 1);
   edit(Edit48, Ctl::Edit48, "C=", 0, 2);
-  caption(g, "N0 + dN0 < 150", 144, 19, 90, 16, "LabelHintLength");
+  caption(g, "N0 + dN0 < 150", 142, 19, 96, 16, "LabelHintLength");
   caption(g, "C < 3000", 76, 61, 70, 16, "LabelHintRows");
   NAMED(CheckBox40, QCheckBox, "Auto", g);
   place(CheckBox40, 144, 39, 70, 18);
@@ -81,12 +81,12 @@ void TForm1::buildParameters(QWidget* parent) {
 void TForm1::buildNTotal(QWidget* parent) {
   NAMED(GroupBoxNTotal, QGroupBox, "N total", parent);
   opaqueGroup(GroupBoxNTotal);
-  place(GroupBoxNTotal, 246, 14, 82, 84);
+  place(GroupBoxNTotal, 250, 14, 78, 84);
   NAMED(Label138, QLabel, GroupBoxNTotal);
-  place(Label138, 10, 18, 70, 16);
-  caption(GroupBoxNTotal, "Not. ret", 10, 40, 70, 16, "LabelNotReturned");
+  place(Label138, 10, 18, 64, 16);
+  caption(GroupBoxNTotal, "Not. ret", 10, 40, 64, 16, "LabelNotReturned");
   NAMED(Label139, QLabel, GroupBoxNTotal);
-  place(Label139, 10, 58, 70, 16);
+  place(Label139, 10, 58, 64, 16);
 }
 
 void TForm1::buildCnfrol(QWidget* parent) {

@@ -77,10 +77,10 @@ void TForm1::buildSingleWork() {
                              {&CheckBox31, Ctl::CheckBox31, "mdB"}, {&CheckBox32, Ctl::CheckBox32, "mdC"}};
   for (int i = 0; i < 6; ++i) {
     *switches[i].member = make<QCheckBox>(switches[i].id, switches[i].text, s);
-    place(*switches[i].member, 8 + (i % 3) * 46, 112 + (i / 3) * 18, 46, 17);
+    place(*switches[i].member, 8 + (i % 3) * 48, 112 + (i / 3) * 18, 48, 17);
   }
   NAMED(Button16, QPushButton, "Button16", s);
-  place(Button16, 148, 114, 62, 30);
+  place(Button16, 154, 114, 56, 30);
 
   NAMED(RadioGroup4, RadioGroup, s);
   RadioGroup4->setTitle("Mouse");
@@ -212,9 +212,9 @@ void TForm1::buildScale() {
   NAMED(Edit50, QLineEdit, g);
   Edit50->setAlignment(Qt::AlignRight);
   place(Edit50, 80, 21, 40, 21);
-  caption(g, "base", 130, 24, 26);
+  caption(g, "base", 128, 24, 30);
   NAMED(Label225, QLabel, g);
-  place(Label225, 158, 24, 40, 16);
+  place(Label225, 160, 24, 36, 16);
   NAMED(UpDown8, UpDown, g);
   place(UpDown8, 200, 18, 18, 28);
 }

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
+#include <QSet>
 #include <map>
 
 #include "app/updown.h"
@@ -201,6 +202,30 @@ TEST_F(FormTest, ClickOnResultsRemovesResearchMenusAndMaskPanels) {
   // A second click changes nothing further.
   QMetaObject::invokeMethod(form_.get(), "GroupBox5Click");
   EXPECT_FALSE(find<QMenu>("MenuZAD")->menuAction()->isVisible());
+}
+
+TEST_F(FormTest, PicturesAreEmbedded) {
+  auto* table = find<QLabel>("Image9");
+  EXPECT_EQ(table->size(), QSize(169, 185));
+  EXPECT_TRUE(table->hasScaledContents());
+  const QImage bitmap = table->pixmap().toImage();
+  ASSERT_EQ(bitmap.size(), QSize(500, 489));
+  QSet<QRgb> colours;
+  for (int y = 0; y < bitmap.height(); y += 3)
+    for (int x = 0; x < bitmap.width(); x += 3) colours.insert(bitmap.pixel(x, y));
+  EXPECT_EQ(colours.size(), 2) << "a two-colour bitmap";
+  for (const char* name : {"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image10", "Image11"}) {
+    auto* picture = find<QLabel>(name);
+    EXPECT_FALSE(picture->pixmap().isNull()) << name;
+    EXPECT_EQ(picture->parentWidget(), widget("GroupBox5")) << name;
+  }
+  // The one-panel-per-class layout shows the table and the lower panels.
+  action("N7")->trigger();
+  EXPECT_TRUE(table->isVisible());
+  for (const char* panel : {"RichEdit7", "RichEdit8", "RichEdit9"}) EXPECT_TRUE(widget(panel)->isVisible());
+  action("ResT0c1c11")->trigger();
+  EXPECT_FALSE(table->isVisible());
+  EXPECT_FALSE(widget("RichEdit7")->isVisible());
 }
 
 TEST_F(FormTest, MenuItemMarkIsTheCoresNotQts) {
