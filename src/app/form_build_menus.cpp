@@ -98,7 +98,7 @@ void TForm1::buildMenus() {
     a->setObjectName(QString("Library_%1").arg(QString::fromUtf8(item.file))
                          .replace('/', '_').replace('.', '_'));
     connect(a, &QAction::triggered, this, [this, i] {
-      lab_->loadLibraryTable(int(i));
+      guarded([this, i] { lab_->loadLibraryTable(int(i)); });
       sync();
     });
     if (item.separatorAfter) m->addSeparator();

@@ -137,8 +137,17 @@ void TForm1::showWarning(const std::string& text) {
 
 // --- generic event paths ------------------------------------------------
 
+void TForm1::guarded(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const std::exception& e) {
+    sync();
+    QMessageBox::critical(this, "Error", QString::fromLocal8Bit(e.what()));
+  }
+}
+
 void TForm1::click(Ctl id) {
-  lab_->userClick(id);
+  guarded([&] { lab_->userClick(id); });
   sync();
   // A checkable action flips its own mark when triggered; the core decides
   // the mark, so restore the core's state whether or not it changed.
@@ -147,30 +156,30 @@ void TForm1::click(Ctl id) {
 
 void TForm1::toggle(Ctl id) {
   auto* box = qobject_cast<QCheckBox*>(control(id));
-  lab_->userToggle(id, box && box->isChecked());
+  guarded([&] { lab_->userToggle(id, box && box->isChecked()); });
   sync();
 }
 
 void TForm1::select(Ctl id) {
   auto* group = qobject_cast<RadioGroup*>(control(id));
-  lab_->userSelect(id, group ? group->itemIndex() : -1);
+  guarded([&] { lab_->userSelect(id, group ? group->itemIndex() : -1); });
   sync();
 }
 
 void TForm1::type(Ctl id) {
   auto* edit = qobject_cast<QLineEdit*>(control(id));
-  if (edit) lab_->userType(id, edit->text().toStdString());
+  if (edit) guarded([&] { lab_->userType(id, edit->text().toStdString()); });
   sync();
 }
 
 void TForm1::spin(Ctl id) {
   auto* updown = qobject_cast<UpDown*>(control(id));
-  if (updown) lab_->userSpin(id, updown->position());
+  if (updown) guarded([&] { lab_->userSpin(id, updown->position()); });
   sync();
 }
 
 void TForm1::tick(Ctl id) {
-  lab_->timerTick(id);
+  guarded([&] { lab_->timerTick(id); });
   sync();
 }
 

@@ -4,7 +4,7 @@
 using quorvan::Ctl;
 
 void TForm1::FormShow() {
-  lab_->FormShow();
+  guarded([this] { lab_->FormShow(); });
   sync();
 }
 

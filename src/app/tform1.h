@@ -6,6 +6,7 @@
 // laboratory lives here.
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/group_widgets.h"
@@ -605,6 +606,10 @@ class TForm1 : public QMainWindow {
   void type(quorvan::Ctl id);
   void spin(quorvan::Ctl id);
   void tick(quorvan::Ctl id);
+
+  // Runs a call into the core; an exception that escapes it is shown in an
+  // error box and the event loop goes on.
+  void guarded(const std::function<void()>& call);
 
   void apply(quorvan::Ctl id);
   void applyPanel(quorvan::Ctl id, bool force);

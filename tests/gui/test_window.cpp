@@ -4,7 +4,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
+#include <QDir>
+#include <QFile>
 #include <QSet>
+#include <QtEndian>
 #include <map>
 
 #include "app/updown.h"
@@ -111,6 +114,34 @@ TEST_F(FormTest, LibraryMenusFollowTheLibraryList) {
       if (!a->isSeparator()) shown << a->text();
     EXPECT_EQ(shown, captions) << quorvan::controlName(menu);
   }
+}
+
+// A library item loads its own file into table 1 and shows it.
+TEST_F(FormTest, LibraryItemLoadsItsFileIntoTableOne) {
+  ASSERT_TRUE(QDir(dir_.path()).mkpath("RT_5"));
+  QByteArray file(8044, '\0');
+  auto put = [&](int offset, qint32 v) { qToLittleEndian(v, file.data() + offset); };
+  put(0, 5);   // point count
+  put(36, 5);  // columns
+  put(40, 2);  // rows
+  const char rows[2][9] = {{0, 4, 2, 1, 1}, {1, 1, 1, 1, 3}};
+  for (int r = 0; r < 2; ++r)
+    for (int c = 0; c < 9; ++c) file[44 + 9 * r + c] = rows[r][c];
+  QFile out(dir_.path() + "/RT_5/r_3_3.dat");
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+  out.write(file);
+  out.close();
+
+  QAction* item = nullptr;
+  for (QAction* a : find<QMenu>("MenuReN5")->actions())
+    if (a->text() == "(3,3)") item = a;
+  ASSERT_NE(item, nullptr);
+  item->trigger();
+  const QStringList lines = find<QPlainTextEdit>("RichEdit4")->toPlainText().split('\n');
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_TRUE(lines[0].startsWith("  0   -1  2  1  1")) << lines[0].toStdString();
+  EXPECT_EQ(find<QLabel>("Label194")->text(), "5");
+  EXPECT_EQ(find<QLabel>("Label195")->text(), "2");
 }
 
 TEST_F(FormTest, StartUpLeavesTheDocumentedState) {
