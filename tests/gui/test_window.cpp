@@ -306,6 +306,27 @@ TEST_F(FormTest, GoAndStopDriveTheStepTimer) {
   EXPECT_FALSE(timer->isActive());
 }
 
+TEST_F(FormTest, StartTestRunsTrialsOnTheTimersUntilStop) {
+  // Any ambiguity box a trial raises is closed at once.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+  });
+  closer.start(5);
+  button("Button125")->click();
+  EXPECT_FALSE(button("Button125")->isEnabled());
+  EXPECT_TRUE(button("Button126")->isEnabled());
+  EXPECT_FALSE(button("Button124")->isEnabled());
+  EXPECT_TRUE(find<QTimer>("Timer11")->isActive());
+  QTRY_VERIFY_WITH_TIMEOUT(find<QLabel>("Label138")->text().toInt() >= 2, 5000);
+  button("Button126")->click();
+  EXPECT_FALSE(find<QTimer>("Timer11")->isActive());
+  EXPECT_FALSE(find<QTimer>("Timer1")->isActive());
+  EXPECT_TRUE(button("Button124")->isEnabled());
+  EXPECT_TRUE(button("Button125")->isEnabled());
+  EXPECT_FALSE(find<QPlainTextEdit>("RichEdit4")->toPlainText().isEmpty());
+}
+
 TEST_F(FormTest, ManageGroupTakesTheCoresColour) {
   // Sampled from the group's rendering, just inside its lower left corner.
   auto colour = [&] {
