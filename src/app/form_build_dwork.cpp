@@ -62,20 +62,20 @@ void TForm1::buildParameters(QWidget* parent) {
   place(GroupBox17, 6, 14, 240, 84);
   QWidget* g = GroupBox17;
   auto edit = [&](QLineEdit*& member, Ctl id, const char* label, int col, int row) {
-    const int x = 6 + col * 68, y = 18 + row * 21;
-    caption(g, label, x, y + 1, 28);
+    const int x = 6 + col * 64, y = 18 + row * 21;
+    caption(g, label, x, y + 1, 29);
     member = smallEdit(make<QLineEdit>(id, g));
-    place(member, x + 28, y, 36, 19);
+    place(member, x + 29, y, 32, 19);
   };
   edit(Edit45, Ctl::Edit45, "N0=", 0, 0);
   edit(Edit46, Ctl::Edit46, "dN0=", 1, 0);
   edit(Edit51, Ctl::Edit51, "N0=", 0, 1);
   edit(Edit47, Ctl::Edit47, "NB=", 1, 1);
   edit(Edit48, Ctl::Edit48, "C=", 0, 2);
-  caption(g, "N0 + dN0 < 150", 142, 19, 96, 16, "LabelHintLength");
-  caption(g, "C < 3000", 76, 61, 70, 16, "LabelHintRows");
+  caption(g, "N0 + dN0 < 150", 134, 19, 104, 16, "LabelHintLength");
+  caption(g, "C < 3000", 72, 61, 70, 16, "LabelHintRows");
   NAMED(CheckBox40, QCheckBox, "Auto", g);
-  place(CheckBox40, 144, 39, 70, 18);
+  place(CheckBox40, 134, 39, 70, 18);
 }
 
 void TForm1::buildNTotal(QWidget* parent) {
