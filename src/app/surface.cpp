@@ -1,6 +1,5 @@
 #include "app/surface.h"
 
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -24,9 +23,4 @@ void Surface::paintEvent(QPaintEvent* event) {
   // Beyond the image (a window larger than the screen) show the background.
   const QRegion outside = QRegion(r).subtracted(QRegion(canvas_->image().rect()));
   for (const QRect& o : outside) p.fillRect(o, QColor(240, 240, 240));
-}
-
-void Surface::mousePressEvent(QMouseEvent* event) {
-  emit pressed(event->position().toPoint(), event->button());
-  QWidget::mousePressEvent(event);
 }

@@ -12,12 +12,8 @@ class Surface : public QWidget {
   // Schedules a repaint of what the canvas wrote since the last call.
   void flushDirty();
 
- signals:
-  void pressed(QPoint position, Qt::MouseButton button);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   ImageCanvas* canvas_;
