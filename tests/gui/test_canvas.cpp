@@ -66,7 +66,9 @@ TEST(ImageCanvas, SpritesMatchDirectPaintingAndClip) {
       canvas.disc(c.box, quorvan::kRed);
     const QImage expected = painted(size, c.box, QColor(255, 0, 0), c.ring, c.pen);
     EXPECT_EQ(canvas.image(), expected);
-    if (c.box.right - c.box.left > 1) EXPECT_GT(countNot(canvas.image(), kFace), 0);
+    if (c.box.right - c.box.left > 1) {
+      EXPECT_GT(countNot(canvas.image(), kFace), 0);
+    }
   }
 }
 

@@ -81,8 +81,9 @@ TEST_F(FormTest, EveryControlOfTheCoreHasItsNamedObject) {
     QObject* o = form_->control(id);
     ASSERT_NE(o, nullptr) << name.toStdString();
     EXPECT_EQ(o->objectName(), name);
-    if (id != quorvan::Ctl::TForm1)
+    if (id != quorvan::Ctl::TForm1) {
       EXPECT_EQ(form_->findChild<QObject*>(name), o) << name.toStdString() << " is not unique";
+    }
   }
 }
 
