@@ -45,13 +45,7 @@ void literalLine(std::string& line, const int* d, int n, bool withZero) {
 }
 
 void literalConstruct(int n, const std::uint8_t* T, ConstructionState& st, const ConstructionOptions& opt) {
-  st.valueCounts.fill(0);
-  st.unionCounts.fill(0);
-  st.otherPointHistogram.fill(0);
-  st.firstPointHistogram.fill(0);
-  st.total = 0;
-  st.lastZeroFirstIsOne = 0;
-  st.panels.clear();
+  st.resetCounts();
   const std::int64_t size = kPow6[n];
   std::uint8_t* S = n >= 5 ? st.symmetricForN(n).data() : nullptr;
   int d[MaxPoints];

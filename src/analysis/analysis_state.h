@@ -76,6 +76,16 @@ struct ConstructionState {
   std::array<std::int32_t, 6> firstPointHistogram{};
   std::int32_t total = 0;
   std::int32_t lastZeroFirstIsOne = 0;
+  // Every construction starts its counts and panels from nothing.
+  void resetCounts() {
+    valueCounts.fill(0);
+    unionCounts.fill(0);
+    otherPointHistogram.fill(0);
+    firstPointHistogram.fill(0);
+    total = 0;
+    lastZeroFirstIsOne = 0;
+    panels.clear();
+  }
   // kept from one construction to the next
   std::int32_t previousTotal = 0;
   std::array<std::int32_t, 3> previousUnionCounts{};

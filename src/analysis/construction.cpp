@@ -115,13 +115,7 @@ constexpr HistogramPoints histogramPoints(int n) {
 
 void constructTables(int n, const std::uint8_t* observed, ConstructionState& st,
                      const ConstructionOptions& opt) {
-  st.valueCounts.fill(0);
-  st.unionCounts.fill(0);
-  st.otherPointHistogram.fill(0);
-  st.firstPointHistogram.fill(0);
-  st.total = 0;
-  st.lastZeroFirstIsOne = 0;
-  st.panels.clear();
+  st.resetCounts();
   if (n < MinPoints || n > MaxPoints) return;
 
   const std::size_t size = static_cast<std::size_t>(kPow6[n]);
