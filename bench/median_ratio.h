@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <unistd.h>
 #include <map>
 #include <string>
 #include <utility>
@@ -13,6 +14,8 @@ namespace quorvan::bench {
 
 class MedianReporter : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal, so a log file stays plain text.
+  MedianReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& r : runs)
