@@ -27,7 +27,10 @@ void LabTest::TearDown() {
 void LabTest::startLab(bool runFormShow) {
   LabEnvironment env;
   env.workDir = dir.string();
-  env.showWarning = [this](const std::string& text) { shown.push_back(text); };
+  env.showWarning = [this](const std::string& text) {
+    shown.push_back(text);
+    if (onWarning) onWarning(text);
+  };
   env.clockSeconds = [] { return 1000u; };
   lab = std::make_unique<Laboratory>(env);
   if (runFormShow) lab->FormShow();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ class LabTest : public ::testing::Test {
 
   std::filesystem::path dir;
   std::vector<std::string> shown;
+  // Runs inside each "Warning" box, while the handler that raised it waits.
+  std::function<void(const std::string&)> onWarning;
   std::unique_ptr<Laboratory> lab;
 };
 

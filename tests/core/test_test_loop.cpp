@@ -127,5 +127,54 @@ TEST_F(TestLoop, ParametersOutsideTheDataModelAreHeldInside) {
   EXPECT_EQ(lab->analysesRun, 1);
 }
 
+TEST_F(TestLoop, FourPointAmbiguityHaltsTheTestAndTheNextEndedRunResumesIt) {
+  // Left 1, left 3 and right 1 meet a contradiction in the first trial.
+  lab->userToggle(Ctl::CheckBox5, true);
+  lab->userToggle(Ctl::CheckBox4, false);
+  ASSERT_EQ(lab->controls.itemIndex(Ctl::RadioGroup15), 1);
+  lab->userClick(Ctl::Button125);
+  runUntil([] { return false; });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("    AMBIGUITY!!!  "), std::string::npos);
+  EXPECT_FALSE(lab->timerEnabled(Ctl::Timer1));
+  EXPECT_FALSE(lab->timerEnabled(Ctl::Timer11));
+  EXPECT_TRUE(lab->test.testRunning) << "halted, not stopped";
+  EXPECT_TRUE(lab->controls.enabled(Ctl::Button126));
+
+  // Back to the start-up mask with the table cleared; a hand-made run that
+  // ends switches the test timer on again.
+  lab->userToggle(Ctl::CheckBox4, true);
+  lab->userToggle(Ctl::CheckBox5, false);
+  lab->userClick(Ctl::Clearresults1);
+  lab->userClick(Ctl::Button58);
+  runUntil([&] { return lab->timerEnabled(Ctl::Timer11); });
+  EXPECT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(lab->timerEnabled(Ctl::Timer11));
+  lab->timerTick(Ctl::Timer11);
+  EXPECT_EQ(lab->controls.text(Ctl::Label138), "1");
+}
+
+TEST_F(TestLoop, TicksDuringAWarningBoxStartNothing) {
+  lab->userSelect(Ctl::RadioGroup15, 0);  // three points contradict at once
+  int ticksTried = 0;
+  onWarning = [&](const std::string&) {
+    if (ticksTried++ > 3) return;
+    EXPECT_TRUE(lab->busy());
+    const std::int32_t trials = lab->test.trialCount, steps = lab->lattice.stepCount;
+    const std::uint32_t random = lab->generator.randomState;
+    lab->timerTick(Ctl::Timer11);  // the end of the run switched it on
+    lab->timerTick(Ctl::Timer1);
+    EXPECT_EQ(lab->test.trialCount, trials);
+    EXPECT_EQ(lab->lattice.stepCount, steps);
+    EXPECT_EQ(lab->generator.randomState, random);
+  };
+  lab->userClick(Ctl::Button125);
+  runUntil([&] { return !shown.empty(); });
+  ASSERT_FALSE(shown.empty());
+  EXPECT_GT(ticksTried, 0);
+  EXPECT_TRUE(lab->timerEnabled(Ctl::Timer11)) << "other N leave the timers as they are";
+  EXPECT_FALSE(lab->busy());
+}
+
 }  // namespace
 }  // namespace quorvan::testing
