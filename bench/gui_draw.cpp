@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <string>
 
 #include "app/image_canvas.h"
+#include "median_ratio.h"
 #include "shell/laboratory.h"
 
 namespace {
@@ -119,8 +121,12 @@ BENCHMARK(BM_FeedingPainter)->Arg(30)->Arg(7)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  const auto m = quorvan::bench::runWithMedians(argc, argv);
+  for (const char* view : {"Ordinary", "Feeding"})
+    for (const char* cell : {"30", "7"}) {
+      const std::string label = std::string(view) + " pass, " + cell + " x " + cell + " cells";
+      quorvan::bench::printRatio(m, std::string("BM_") + view + "Painter/" + cell,
+                                 std::string("BM_") + view + "Sprites/" + cell, label.c_str());
+    }
   return 0;
 }

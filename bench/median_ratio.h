@@ -1,6 +1,7 @@
 #pragma once
-// A console reporter that also remembers each benchmark's median, so a
-// benchmark program can print the ratio of two of them at the end.
+// A console reporter that also remembers each benchmark's median (in
+// nanoseconds, whatever unit the benchmark reports in), so a benchmark
+// program can print the ratio of two of them at the end.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -20,7 +21,8 @@ class MedianReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& r : runs)
       if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-        medians[r.run_name.args.empty() ? r.run_name.function_name : r.run_name.function_name + "/" + r.run_name.args] = r.GetAdjustedRealTime();
+        medians[r.run_name.args.empty() ? r.run_name.function_name : r.run_name.function_name + "/" + r.run_name.args] =
+            r.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(r.time_unit);
   }
   std::map<std::string, double> medians;
 };
