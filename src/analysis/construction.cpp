@@ -153,19 +153,25 @@ void constructTables(int n, const std::uint8_t* observed, ConstructionState& st,
       for (int g = 1; g <= 5; ++g) S[ch.imageIndex(g)] = kSymmetry[g][v];
   });
 
-  // List. Every entry the completion wrote is also set in S, so S (T below
-  // N = 5) names every combination that can give a row, a line or a Total.
-  const std::uint8_t* listed = completes ? S : T;
+  // List. Below N = 7 only observed entries give rows or lines, so the
+  // walk takes T and Total (the completed entries of the counted value) is
+  // counted over S apart, in one vectorised sweep of its small table. From
+  // N = 7 on the class-0 test reads the completion; every entry the
+  // completion wrote is set in S, so the walk takes S and counts Total as
+  // it goes, skipping the large unobserved stretches.
+  const bool walkCompletion = n >= 7;
+  const std::uint8_t totalValue = n == 5 ? 1 : 0;
+  if (completes && !walkCompletion) st.total = static_cast<std::int32_t>(std::count(S, S + size, totalValue));
+  const std::uint8_t* listed = walkCompletion ? S : T;
   const bool withZero = opt.classPanels || opt.zeroColumn;
   char all[3 * MaxPoints];
   char line[3 * MaxPoints + 2];
   PanelTexts& out = st.panels;
   const std::size_t firstWeight = static_cast<std::size_t>(kPow6[n - 1]);
-  const std::uint8_t totalValue = n == 5 ? 1 : 0;
   forEachSet(listed, size, [&](std::size_t p) {
     const std::uint8_t t = T[p];
     const std::uint8_t s = completes ? S[p] : t;
-    if (completes && s == totalValue) ++st.total;
+    if (walkCompletion && s == totalValue) ++st.total;
     const std::uint8_t testEntry = n >= 7 ? s : t;
     const bool classLine = opt.classPanels && t <= 2;
     const bool zeroLine = !opt.classPanels && testEntry == 0;
