@@ -172,7 +172,7 @@ void constructTables(int n, const std::uint8_t* observed, ConstructionState& st,
     const std::uint8_t t = T[p];
     const std::uint8_t s = completes ? S[p] : t;
     if (walkCompletion && s == totalValue) ++st.total;
-    const std::uint8_t testEntry = n >= 7 ? s : t;
+    const std::uint8_t testEntry = walkCompletion ? s : t;
     const bool classLine = opt.classPanels && t <= 2;
     const bool zeroLine = !opt.classPanels && testEntry == 0;
     const bool negLine = t >= 3 && t <= 5;

@@ -46,41 +46,49 @@ std::int32_t tableText(const ResolutionTable& table, std::string_view firstGap, 
 
 namespace {
 
+// Where one of the two numbered tables is shown: its panel, the labels of
+// its offsets, and those of the point count, column count and row count.
+struct TableView {
+  Ctl panel;
+  Ctl offsets[TableOffsets];
+  Ctl pointCount, columnCount, rowCount;
+};
+
+// Fills the panel with the table's rows and its labels with its header.
 // Offsets 0..2 are always shown; offset k from 3 on only while the point
 // count reaches past it.
-void showOffsets(Laboratory& lab, const ResolutionTable& table, const Ctl (&labels)[TableOffsets]) {
+void showTable(Laboratory& lab, const ResolutionTable& table, std::string_view firstGap,
+               std::string_view markGap, const TableView& view) {
+  std::string text;
+  const std::int32_t lines = tableText(table, firstGap, markGap, text);
+  lab.controls.setLines(view.panel, std::move(text), lines);
+  lab.setLabel(view.pointCount, lab.geometry.pointCount);
   for (int k = 0; k < TableOffsets; ++k) {
     if (k < 3 || lab.geometry.pointCount > k)
-      lab.setLabel(labels[k], table.offsets[k]);
+      lab.setLabel(view.offsets[k], table.offsets[k]);
     else
-      lab.controls.setText(labels[k], "");
+      lab.controls.setText(view.offsets[k], "");
   }
+  lab.setLabel(view.columnCount, table.columnCount);
+  lab.setLabel(view.rowCount, table.rowCount);
 }
 
 }  // namespace
 
 void Laboratory::Button130Click() {
-  std::string text;
-  const std::int32_t lines = tableText(store.table1, "  ", "     ", text);
-  controls.setLines(Ctl::RichEdit4, std::move(text), lines);
-  setLabel(Ctl::Label198, geometry.pointCount);
-  static constexpr Ctl kOffsets[TableOffsets] = {Ctl::Label200, Ctl::Label201, Ctl::Label202, Ctl::Label203,
-                                                 Ctl::Label204, Ctl::Label205, Ctl::Label206, Ctl::Label207};
-  showOffsets(*this, store.table1, kOffsets);
-  setLabel(Ctl::Label194, store.table1.columnCount);
-  setLabel(Ctl::Label195, store.table1.rowCount);
+  static constexpr TableView kView{Ctl::RichEdit4,
+                                   {Ctl::Label200, Ctl::Label201, Ctl::Label202, Ctl::Label203, Ctl::Label204,
+                                    Ctl::Label205, Ctl::Label206, Ctl::Label207},
+                                   Ctl::Label198, Ctl::Label194, Ctl::Label195};
+  showTable(*this, store.table1, "  ", "     ", kView);
 }
 
 void Laboratory::Button131Click() {
-  std::string text;
-  const std::int32_t lines = tableText(store.table2, " ", "    ", text);
-  controls.setLines(Ctl::RichEdit5, std::move(text), lines);
-  setLabel(Ctl::Label199, geometry.pointCount);
-  static constexpr Ctl kOffsets[TableOffsets] = {Ctl::Label208, Ctl::Label209, Ctl::Label210, Ctl::Label211,
-                                                 Ctl::Label212, Ctl::Label213, Ctl::Label214, Ctl::Label215};
-  showOffsets(*this, store.table2, kOffsets);
-  setLabel(Ctl::Label196, store.table2.columnCount);
-  setLabel(Ctl::Label197, store.table2.rowCount);
+  static constexpr TableView kView{Ctl::RichEdit5,
+                                   {Ctl::Label208, Ctl::Label209, Ctl::Label210, Ctl::Label211, Ctl::Label212,
+                                    Ctl::Label213, Ctl::Label214, Ctl::Label215},
+                                   Ctl::Label199, Ctl::Label196, Ctl::Label197};
+  showTable(*this, store.table2, " ", "    ", kView);
 }
 
 void Laboratory::Button133Click() {
