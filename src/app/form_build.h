@@ -22,6 +22,13 @@ inline void place(QWidget* w, int left, int top, int width, int height) {
   w->setGeometry(left, top, width, height);
 }
 
+// The groups lie over the diagram and must hide what is drawn below them.
+template <class W>
+W* opaque(W* w) {
+  w->setAutoFillBackground(true);
+  return w;
+}
+
 // A fixed caption that the core never touches.
 inline QLabel* caption(QWidget* parent, const QString& text, int left, int top, int width = -1,
                        int height = 16, const char* name = nullptr) {

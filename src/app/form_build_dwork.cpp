@@ -10,16 +10,11 @@
 #include "app/surface.h"
 
 using form::caption;
+using form::opaque;
 using form::place;
 using quorvan::Ctl;
 
 namespace {
-
-QGroupBox* opaqueGroup(QGroupBox* g) {
-  // The groups lie over the diagram and must hide what is drawn below them.
-  g->setAutoFillBackground(true);
-  return g;
-}
 
 QLineEdit* smallEdit(QLineEdit* e) {
   e->setAlignment(Qt::AlignRight);
@@ -30,7 +25,7 @@ QLineEdit* smallEdit(QLineEdit* e) {
 
 void TForm1::buildDWork() {
   NAMED(GroupBox16, QGroupBox, "D Work", surface_);
-  opaqueGroup(GroupBox16);
+  opaque(GroupBox16);
   place(GroupBox16, 72, 0, 705, 681);
   QWidget* d = GroupBox16;
 
@@ -58,7 +53,7 @@ void TForm1::buildDWork() {
 
 void TForm1::buildParameters(QWidget* parent) {
   NAMED(GroupBox17, QGroupBox, "Parameters", parent);
-  opaqueGroup(GroupBox17);
+  opaque(GroupBox17);
   place(GroupBox17, 6, 14, 240, 84);
   QWidget* g = GroupBox17;
   auto edit = [&](QLineEdit*& member, Ctl id, const char* label, int col, int row) {
@@ -80,7 +75,7 @@ void TForm1::buildParameters(QWidget* parent) {
 
 void TForm1::buildNTotal(QWidget* parent) {
   NAMED(GroupBoxNTotal, QGroupBox, "N total", parent);
-  opaqueGroup(GroupBoxNTotal);
+  opaque(GroupBoxNTotal);
   place(GroupBoxNTotal, 250, 14, 78, 84);
   NAMED(Label138, QLabel, GroupBoxNTotal);
   place(Label138, 10, 18, 64, 16);
@@ -91,7 +86,7 @@ void TForm1::buildNTotal(QWidget* parent) {
 
 void TForm1::buildCnfrol(QWidget* parent) {
   NAMED(GroupBoxCnfrol, QGroupBox, "Cnfrol", parent);
-  opaqueGroup(GroupBoxCnfrol);
+  opaque(GroupBoxCnfrol);
   place(GroupBoxCnfrol, 332, 14, 208, 84);
   QWidget* g = GroupBoxCnfrol;
   NAMED(CheckBox43, QCheckBox, "Not Draw", g);
@@ -122,7 +117,7 @@ void TForm1::buildCnfrol(QWidget* parent) {
 // up with the two rows here.
 void TForm1::buildMask(QWidget* parent) {
   NAMED(GroupBoxMask, QGroupBox, "Mask", parent);
-  opaqueGroup(GroupBoxMask);
+  opaque(GroupBoxMask);
   place(GroupBoxMask, 76, 102, 204, 96);
   QWidget* g = GroupBoxMask;
   caption(g, "Left-", 8, 13, 60, 14, "LabelLeftMask");
@@ -151,13 +146,13 @@ void TForm1::buildNpoint(QWidget* parent) {
   NAMED(RadioGroup15, RadioGroup, parent);
   RadioGroup15->setTitle("Npoint");
   RadioGroup15->setItems({"3", "4", "5", "6", "7", "8", "9"}, 4);
-  opaqueGroup(RadioGroup15);
+  opaque(RadioGroup15);
   place(RadioGroup15, 284, 100, 142, 50);
 }
 
 void TForm1::buildOffsets(QWidget* parent) {
   NAMED(GroupBoxOffsets, QGroupBox, "Offsets", parent);
-  opaqueGroup(GroupBoxOffsets);
+  opaque(GroupBoxOffsets);
   place(GroupBoxOffsets, 430, 102, 270, 96);
   QWidget* g = GroupBoxOffsets;
   struct Cell {
@@ -189,7 +184,7 @@ void TForm1::buildOffsets(QWidget* parent) {
 
 void TForm1::buildResultsCr(QWidget* parent) {
   NAMED(GroupBoxResultsCr, QGroupBox, "RESULTS (Cr)", parent);
-  opaqueGroup(GroupBoxResultsCr);
+  opaque(GroupBoxResultsCr);
   place(GroupBoxResultsCr, 6, 202, 250, 90);
   QWidget* g = GroupBoxResultsCr;
   NAMED(Label156, QLabel, g);
@@ -217,7 +212,7 @@ void TForm1::buildResultsCr(QWidget* parent) {
 void TForm1::buildRes(QWidget* parent) {
   NAMED(GroupBoxRes, QGroupBox,
         "Res.     s0         s1         s2           s3         s4         s5     ", parent);
-  opaqueGroup(GroupBoxRes);
+  opaque(GroupBoxRes);
   place(GroupBoxRes, 262, 202, 438, 90);
   QWidget* g = GroupBoxRes;
   caption(g, "!=0", 8, 24, 24, 16)->setStyleSheet("color: gray");
@@ -240,7 +235,7 @@ void TForm1::buildRes(QWidget* parent) {
 
 void TForm1::buildCompare(QWidget* parent) {
   NAMED(GroupBox20, QGroupBox, "Compare", parent);
-  opaqueGroup(GroupBox20);
+  opaque(GroupBox20);
   place(GroupBox20, 6, 296, 694, 60);
   QWidget* g = GroupBox20;
   struct Row {

@@ -12,6 +12,7 @@
 #include "app/surface.h"
 
 using form::caption;
+using form::opaque;
 using form::place;
 using quorvan::Ctl;
 using quorvan::Kind;
@@ -21,8 +22,7 @@ namespace {
 QFrame* raisedPanel(QFrame* f) {
   f->setFrameShape(QFrame::Panel);
   f->setFrameShadow(QFrame::Raised);
-  f->setAutoFillBackground(true);
-  return f;
+  return opaque(f);
 }
 
 }  // namespace
@@ -108,7 +108,7 @@ void TForm1::buildResearchPanel() {
 
 void TForm1::buildTheory() {
   NAMED(GroupBoxTheory, QGroupBox, "Theory", surface_);
-  GroupBoxTheory->setAutoFillBackground(true);
+  opaque(GroupBoxTheory);
   place(GroupBoxTheory, 232, 200, 440, 170);
   QWidget* g = GroupBoxTheory;
   NAMED(RadioGroup12, RadioGroup, g);

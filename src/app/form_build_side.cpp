@@ -9,18 +9,9 @@
 #include "app/surface.h"
 
 using form::caption;
+using form::opaque;
 using form::place;
 using quorvan::Ctl;
-
-namespace {
-
-template <class G>
-G* opaque(G* g) {
-  g->setAutoFillBackground(true);
-  return g;
-}
-
-}  // namespace
 
 void TForm1::buildSingleWork() {
   NAMED(GroupBox8, QGroupBox, "Single Work", surface_);
