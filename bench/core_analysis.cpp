@@ -61,7 +61,7 @@ void BM_DirectAnalysis(benchmark::State& state) {
   long ambiguities = 0;
   for (auto _ : state) {
     rec.restoreSteps();
-    buildPointValues(*rec.lattice, *rec.grids, kRows - 1, kCells);
+    reduceMarkStepsToPointValues(*rec.lattice, *rec.grids, kRows - 1, kCells);
     scanRecord(*rec.grids, n, offsets, n == 4 ? 1 : 0, kRows - 1, kCells, kCells, rec.patterns->forN(n).data(),
                [&](const Ambiguity&) {
                  ++ambiguities;

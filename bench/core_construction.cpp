@@ -17,7 +17,7 @@
 #include "analysis/construction.h"
 #include "analysis/direct_analysis.h"
 #include "median_ratio.h"
-#include "shell/laboratory.h"
+#include "lab/laboratory.h"
 #include "tables/store.h"
 
 namespace {

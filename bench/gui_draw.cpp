@@ -12,7 +12,7 @@
 
 #include "app/image_canvas.h"
 #include "median_ratio.h"
-#include "shell/laboratory.h"
+#include "lab/laboratory.h"
 
 namespace {
 

@@ -5,7 +5,8 @@
 #include <QTimer>
 
 #include "app/form_build.h"
-#include "tables/library.h"
+#include "lab/library_menus.h"
+#include "lab/scheduler.h"
 
 using quorvan::Ctl;
 
@@ -106,15 +107,20 @@ void TForm1::buildMenus() {
 }
 
 void TForm1::buildTimers() {
-  auto timer = [this](Ctl id, int interval, Qt::TimerType type) {
+  // Intervals and precision come from the laboratory's scheduler, so the
+  // window and quorvan-lab tick alike.
+  auto timer = [this](Ctl id) {
     auto* t = make<QTimer>(id, this);
-    t->setInterval(interval);
-    t->setTimerType(type);
+    for (const quorvan::TimerSpec& spec : quorvan::kTimers) {
+      if (spec.timer != id) continue;
+      t->setInterval(spec.intervalMs);
+      t->setTimerType(spec.precise ? Qt::PreciseTimer : Qt::CoarseTimer);
+    }
     return t;
   };
-  Timer1 = timer(Ctl::Timer1, 1, Qt::PreciseTimer);
-  Timer10 = timer(Ctl::Timer10, 10, Qt::PreciseTimer);
-  Timer11 = timer(Ctl::Timer11, 10, Qt::PreciseTimer);
-  Timer2 = timer(Ctl::Timer2, 10, Qt::CoarseTimer);
-  Timer3 = timer(Ctl::Timer3, 10, Qt::CoarseTimer);
+  Timer1 = timer(Ctl::Timer1);
+  Timer10 = timer(Ctl::Timer10);
+  Timer11 = timer(Ctl::Timer11);
+  Timer2 = timer(Ctl::Timer2);
+  Timer3 = timer(Ctl::Timer3);
 }

@@ -11,7 +11,7 @@
 
 #include "app/group_widgets.h"
 #include "app/updown.h"
-#include "shell/laboratory.h"
+#include "lab/laboratory.h"
 
 class QAction;
 class QCheckBox;

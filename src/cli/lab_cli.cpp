@@ -15,8 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/laboratory.h"
-#include "shell/working_dir.h"
+#include "lab/laboratory.h"
+#include "lab/scheduler.h"
+#include "lab/working_dir.h"
 
 namespace quorvan {
 namespace {
@@ -117,44 +118,6 @@ std::optional<Options> parseArguments(int argc, char** argv, std::string& error)
   return o;
 }
 
-// The timers of the window, fired in the order their intervals would give.
-class TimerLoop {
- public:
-  explicit TimerLoop(Laboratory& lab) : lab_(lab) { noteEnabled(); }
-
-  // Fires the timer due next; false when none is enabled.
-  bool fireNext() {
-    int best = -1;
-    for (int i = 0; i < kCount; ++i)
-      if (lab_.timerEnabled(kTimers[i]) && (best < 0 || due_[i] < due_[best])) best = i;
-    if (best < 0) return false;
-    now_ = due_[best];
-    due_[best] = now_ + kIntervals[best];
-    lab_.timerTick(kTimers[best]);
-    noteEnabled();
-    return true;
-  }
-
- private:
-  static constexpr int kCount = 3;
-  static constexpr Ctl kTimers[kCount] = {Ctl::Timer1, Ctl::Timer10, Ctl::Timer11};
-  static constexpr long long kIntervals[kCount] = {1, 10, 10};
-
-  // A timer that was just switched on fires one interval later.
-  void noteEnabled() {
-    for (int i = 0; i < kCount; ++i) {
-      const bool on = lab_.timerEnabled(kTimers[i]);
-      if (on && !wasOn_[i]) due_[i] = now_ + kIntervals[i];
-      wasOn_[i] = on;
-    }
-  }
-
-  Laboratory& lab_;
-  long long now_ = 0;
-  long long due_[kCount] = {};
-  bool wasOn_[kCount] = {};
-};
-
 void jsonString(std::ostream& out, const std::string& s) {
   out << '"';
   for (char ch : s) {
@@ -230,7 +193,7 @@ int runLabCli(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   const std::int64_t analysedBefore = lab->analysesRun;
   lab->userClick(Ctl::Button125);
-  TimerLoop timers(*lab);
+  TimerScheduler timers(*lab);
   bool halted = false;
   long long lastShown = -1;
   while (lab->analysesRun - analysedBefore < o.trials) {

@@ -20,7 +20,7 @@
 #include "app/image_canvas.h"
 #include "app/surface.h"
 #include "app/tform1.h"
-#include "tables/library.h"
+#include "lab/library_menus.h"
 #include "windows/about_window.h"
 #include "windows/help_window.h"
 

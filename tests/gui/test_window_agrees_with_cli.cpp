@@ -1,0 +1,54 @@
+// The real window and the headless front end agree on every table byte.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+
+#include "app/tform1.h"
+#include "lab/scheduler.h"
+#include "lab/working_dir.h"
+#include "support/run_lab.h"
+
+namespace {
+
+using namespace quorvan::testing_support;
+
+// The real window on the offscreen platform and the headless front end, for
+// the same settings, write the same "RT/rt1.dat" and show the same counts.
+TEST(LabCli, WindowAndHeadlessFrontEndAgree) {
+  const fs::path windowDir = scratch();
+  quorvan::prepareWorkingDirectory(windowDir.string());
+  quorvan::LabEnvironment env;
+  env.workDir = windowDir.string();
+  TForm1 form(env);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  auto* start = form.findChild<QPushButton*>("Button125");
+  ASSERT_NE(start, nullptr);
+  QTest::mouseClick(start, Qt::LeftButton);
+  constexpr int kTrials = 12;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.lab().analysesRun >= kTrials; }, 120000));
+  QMetaObject::invokeMethod(&form, "Button126Click");
+  const long analysed = static_cast<long>(form.lab().analysesRun);
+
+  const fs::path cliDir = scratch();
+  const Result r = runLab("test --json --trials " + std::to_string(analysed) + " --dir " + cliDir.string());
+  ASSERT_EQ(r.exitCode, 0);
+  EXPECT_EQ(bytes(windowDir / "RT/rt1.dat"), bytes(cliDir / "RT/rt1.dat"));
+  EXPECT_EQ(bytes(windowDir / "CA/ca5.dat").size(), 154u);
+
+  const auto label = [&](const char* name) {
+    auto* l = form.findChild<QWidget*>(name);
+    return l ? l->property("text").toString().toStdString() : std::string("?");
+  };
+  const std::string counts = jsonArray(r.out, "valueCounts");
+  EXPECT_EQ(counts, label("Label169") + "," + label("Label170") + "," + label("Label171") + "," +
+                        label("Label173") + "," + label("Label174") + "," + label("Label175"));
+  EXPECT_EQ(jsonArray(r.out, "unionCounts"), label("Label140") + "," + label("Label157") + "," + label("Label158"));
+  EXPECT_EQ(std::to_string(jsonNumber(r.out, "total")), label("Label156"));
+  EXPECT_EQ(std::to_string(jsonNumber(r.out, "notReturned")), label("Label139"));
+  fs::remove_all(windowDir);
+  fs::remove_all(cliDir);
+}
+
+}  // namespace
