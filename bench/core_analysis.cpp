@@ -62,8 +62,8 @@ void BM_DirectAnalysis(benchmark::State& state) {
   for (auto _ : state) {
     rec.restoreSteps();
     reduceMarkStepsToPointValues(*rec.lattice, *rec.grids, kRows - 1, kCells);
-    scanRecord(*rec.grids, n, offsets, n == 4 ? 1 : 0, kRows - 1, kCells, kCells, rec.patterns->forN(n).data(),
-               [&](const Ambiguity&) {
+    scanRecord(*rec.grids, n, offsets, n == 4 ? 1 : 0, kRows - 1, kCells, kCells,
+               rec.patterns->forN(n).data(), [&](const Ambiguity&) {
                  ++ambiguities;
                  return true;
                });

@@ -16,8 +16,8 @@
 
 #include "analysis/construction.h"
 #include "analysis/direct_analysis.h"
-#include "median_ratio.h"
 #include "lab/laboratory.h"
+#include "median_ratio.h"
 #include "tables/store.h"
 
 namespace {
@@ -125,9 +125,13 @@ void fillFromRuns(int n, std::vector<std::uint8_t>& table, int runs) {
   std::fill(table.begin(), table.end(), NotSeen);
   auto grids = std::make_unique<AnalysisGrids>();
   std::mt19937 rng(static_cast<unsigned>(n));
-  const std::int32_t offsets[7][MaxPoints] = {
-      {0, -1, 1}, {0, -2, -1, 1}, {0, -2, -1, 1, 2}, {0, -2, -1, 1, 2, 3},
-      {0, -3, -2, -1, 1, 2, 3}, {0, -3, -2, -1, 1, 2, 3, 4}, {0, -4, -3, -2, -1, 1, 2, 3, 4}};
+  const std::int32_t offsets[7][MaxPoints] = {{0, -1, 1},
+                                              {0, -2, -1, 1},
+                                              {0, -2, -1, 1, 2},
+                                              {0, -2, -1, 1, 2, 3},
+                                              {0, -3, -2, -1, 1, 2, 3},
+                                              {0, -3, -2, -1, 1, 2, 3, 4},
+                                              {0, -4, -3, -2, -1, 1, 2, 3, 4}};
   for (int run = 0; run < runs; ++run) {
     const int cells = 45 + static_cast<int>(rng() % 11);
     const int rows = 30 + static_cast<int>(rng() % 71);
@@ -136,7 +140,8 @@ void fillFromRuns(int n, std::vector<std::uint8_t>& table, int runs) {
     for (int r = 1; r < rows; ++r)
       for (int x = 0; x < cells; ++x) {
         const int a = g[r - 1][(x + cells - 1) % cells], b = g[r - 1][x], c = g[r - 1][(x + 1) % cells];
-        const int next = (a < 0 || b < 0 || c < 0) ? static_cast<int>(rng() % 6) : (a * 7 + b * 3 + c * 5 + run % 2) % 6;
+        const int next =
+            (a < 0 || b < 0 || c < 0) ? static_cast<int>(rng() % 6) : (a * 7 + b * 3 + c * 5 + run % 2) % 6;
         g[r][x] = static_cast<std::int16_t>(rng() % 4 == 0 ? -99 : next);
       }
     scanRecord(*grids, n, offsets[n - 3], 0, rows - 1, cells, cells, table.data(),
@@ -191,8 +196,8 @@ void checkAgreement() {
     }
     int seen = 0;
     for (auto e : s.patterns->forN(n)) seen += e != NotSeen;
-    std::printf("N = %d: %d observed combinations, %d rows of result 0, %d lines in the first panel\n", n, seen,
-                s.table1->rowCount, s.state->panels.lines[0]);
+    std::printf("N = %d: %d observed combinations, %d rows of result 0, %d lines in the first panel\n", n,
+                seen, s.table1->rowCount, s.state->panels.lines[0]);
   }
 }
 
@@ -215,7 +220,8 @@ void BM_Construction(benchmark::State& state) {
 // panels handed to the window, table 1 saved to "RT/rt1.dat" and the labels.
 void BM_Button101Click(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const auto dir = std::filesystem::temp_directory_path() / ("quorvan-bench-construction-" + std::to_string(n));
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("quorvan-bench-construction-" + std::to_string(n));
   std::filesystem::create_directories(dir / "RT");
   {
     std::ofstream f(dir / "RT" / "rt1.dat", std::ios::binary | std::ios::trunc);

@@ -34,9 +34,12 @@ void literalAdvance(Line& p, Line& next, int L, std::int32_t border, const Mask&
     for (int k = 1; k <= 11; ++k)
       if ((mask.left[k - 1] && leftHit[k]) || (mask.right[k - 1] && rightHit[k])) fed = true;
     const CellState cur = p[q];
-    if (cur == C) next[q] = B;
-    else if (cur == B) next[q] = fed ? A : C;
-    else next[q] = fed ? C : A;
+    if (cur == C)
+      next[q] = B;
+    else if (cur == B)
+      next[q] = fed ? A : C;
+    else
+      next[q] = fed ? C : A;
   }
   for (int q = 0; q < L; ++q) p[q] = next[q];
 }
@@ -100,9 +103,9 @@ void checkAgreement(bool allBoxes, std::int32_t border) {
   for (int i = 0; i < 500; ++i) {
     stepLattice(*a);
     literalStep(*b);
-    if (a->directLine != b->directLine || a->dualLine != b->dualLine || a->directBalance != b->directBalance ||
-        a->dualWeight != b->dualWeight || a->directFinishStep != b->directFinishStep ||
-        a->dualStateCount != b->dualStateCount) {
+    if (a->directLine != b->directLine || a->dualLine != b->dualLine ||
+        a->directBalance != b->directBalance || a->dualWeight != b->dualWeight ||
+        a->directFinishStep != b->directFinishStep || a->dualStateCount != b->dualStateCount) {
       std::fprintf(stderr, "production and literal steps differ at step %d\n", i);
       std::exit(1);
     }
@@ -115,8 +118,10 @@ void BM_Step(benchmark::State& state) {
   const std::int32_t border = static_cast<std::int32_t>(state.range(1));
   auto s = makeState(allBoxes, border);
   for (auto _ : state) {
-    if constexpr (Production) stepLattice(*s);
-    else literalStep(*s);
+    if constexpr (Production)
+      stepLattice(*s);
+    else
+      literalStep(*s);
     benchmark::DoNotOptimize(s->directLine.data());
     benchmark::ClobberMemory();
   }

@@ -2,17 +2,17 @@
 // the same shapes painted by direct QPainter calls. Both the ordinary view
 // (squares plus the dual line's rings and discs) and the feeding view with
 // all six "m" boxes drawn, at 30 x 30 and 7 x 7 cells.
+#include <benchmark/benchmark.h>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <memory>
 #include <string>
 
 #include "app/image_canvas.h"
-#include "median_ratio.h"
 #include "lab/laboratory.h"
+#include "median_ratio.h"
 
 namespace {
 
@@ -82,8 +82,8 @@ struct Scene {
     if (!ordinary) {
       lab->userToggle(Ctl::CheckBox33, false);
       lab->userToggle(Ctl::CheckBox43, false);  // "Not Draw" clear
-      for (Ctl m : {Ctl::CheckBox1, Ctl::CheckBox2, Ctl::CheckBox29, Ctl::CheckBox30,
-                    Ctl::CheckBox31, Ctl::CheckBox32})
+      for (Ctl m : {Ctl::CheckBox1, Ctl::CheckBox2, Ctl::CheckBox29, Ctl::CheckBox30, Ctl::CheckBox31,
+                    Ctl::CheckBox32})
         lab->userToggle(m, true);
     }
     // Keep every pass drawing: a finished line would be skipped.

@@ -4,8 +4,8 @@
 // program can print the ratio of two of them at the end.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
@@ -21,7 +21,8 @@ class MedianReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& r : runs)
       if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-        medians[r.run_name.args.empty() ? r.run_name.function_name : r.run_name.function_name + "/" + r.run_name.args] =
+        medians[r.run_name.args.empty() ? r.run_name.function_name
+                                        : r.run_name.function_name + "/" + r.run_name.args] =
             r.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(r.time_unit);
   }
   std::map<std::string, double> medians;
@@ -45,8 +46,8 @@ inline std::map<std::string, double> runWithMedians(int argc, char** argv) {
   return reporter.medians;
 }
 
-inline void printRatio(const std::map<std::string, double>& m, const std::string& slow, const std::string& fast,
-                       const char* label) {
+inline void printRatio(const std::map<std::string, double>& m, const std::string& slow,
+                       const std::string& fast, const char* label) {
   const auto a = m.find(slow), b = m.find(fast);
   if (a == m.end() || b == m.end() || b->second <= 0) return;
   std::printf("%-48s median %10.1f ns vs %10.1f ns  ratio %.1fx\n", label, a->second, b->second,

@@ -210,8 +210,8 @@ void TForm1::buildResultsCr(QWidget* parent) {
 }
 
 void TForm1::buildRes(QWidget* parent) {
-  NAMED(GroupBoxRes, QGroupBox,
-        "Res.     s0         s1         s2           s3         s4         s5     ", parent);
+  NAMED(GroupBoxRes, QGroupBox, "Res.     s0         s1         s2           s3         s4         s5     ",
+        parent);
   opaque(GroupBoxRes);
   place(GroupBoxRes, 262, 202, 438, 90);
   QWidget* g = GroupBoxRes;
@@ -250,16 +250,26 @@ void TForm1::buildCompare(QWidget* parent) {
     Ctl rowsId;
   };
   const Row rows[] = {
-      {"1", &Label198, Ctl::Label198,
+      {"1",
+       &Label198,
+       Ctl::Label198,
        {&Label200, &Label201, &Label202, &Label203, &Label204, &Label205, &Label206, &Label207},
        {Ctl::Label200, Ctl::Label201, Ctl::Label202, Ctl::Label203, Ctl::Label204, Ctl::Label205,
         Ctl::Label206, Ctl::Label207},
-       &Label194, Ctl::Label194, &Label195, Ctl::Label195},
-      {"2", &Label199, Ctl::Label199,
+       &Label194,
+       Ctl::Label194,
+       &Label195,
+       Ctl::Label195},
+      {"2",
+       &Label199,
+       Ctl::Label199,
        {&Label208, &Label209, &Label210, &Label211, &Label212, &Label213, &Label214, &Label215},
        {Ctl::Label208, Ctl::Label209, Ctl::Label210, Ctl::Label211, Ctl::Label212, Ctl::Label213,
         Ctl::Label214, Ctl::Label215},
-       &Label196, Ctl::Label196, &Label197, Ctl::Label197},
+       &Label196,
+       Ctl::Label196,
+       &Label197,
+       Ctl::Label197},
   };
   for (int r = 0; r < 2; ++r) {
     const int y = 16 + r * 20;

@@ -96,8 +96,8 @@ void TForm1::buildMenus() {
     auto* m = qobject_cast<QMenu*>(control(item.menu));
     if (!m) continue;
     auto* a = m->addAction(QString::fromUtf8(item.caption));
-    a->setObjectName(QString("Library_%1").arg(QString::fromUtf8(item.file))
-                         .replace('/', '_').replace('.', '_'));
+    a->setObjectName(
+        QString("Library_%1").arg(QString::fromUtf8(item.file)).replace('/', '_').replace('.', '_'));
     connect(a, &QAction::triggered, this, [this, i] {
       guarded([this, i] { lab_->loadLibraryTable(int(i)); });
       sync();

@@ -129,10 +129,14 @@ void TForm1::buildTheory() {
     const char* text;
   };
   const Command commands[] = {
-      {&Button93, Ctl::Button93, "Clear 93"},        {&Button127, Ctl::Button127, "Do from mask"},
-      {&Button129, Ctl::Button129, "Do from mask"},  {&Button122, Ctl::Button122, "Nac 122"},
-      {&Button119, Ctl::Button119, "D Theory +R 119"}, {&Button101, Ctl::Button101, "Button101"},
-      {&Button5, Ctl::Button5, "M A =0 5"},          {&Button3, Ctl::Button3, "Пок (3)"},
+      {&Button93, Ctl::Button93, "Clear 93"},
+      {&Button127, Ctl::Button127, "Do from mask"},
+      {&Button129, Ctl::Button129, "Do from mask"},
+      {&Button122, Ctl::Button122, "Nac 122"},
+      {&Button119, Ctl::Button119, "D Theory +R 119"},
+      {&Button101, Ctl::Button101, "Button101"},
+      {&Button5, Ctl::Button5, "M A =0 5"},
+      {&Button3, Ctl::Button3, "Пок (3)"},
       {&Button103, Ctl::Button103, "Button103"},
   };
   for (int i = 0; i < 9; ++i) {
@@ -152,13 +156,34 @@ void TForm1::wireControls() {
     const char* signal = nullptr;
     QByteArray slot;
     switch (quorvan::controlKind(id)) {
-      case Kind::Button: signal = SIGNAL(clicked()); slot = name + "Click()"; break;
-      case Kind::CheckBox: signal = SIGNAL(clicked()); slot = name + "Click()"; break;
-      case Kind::RadioGroup: signal = SIGNAL(itemClicked(int)); slot = name + "Click()"; break;
-      case Kind::Edit: signal = SIGNAL(textEdited(QString)); slot = name + "Change()"; break;
-      case Kind::UpDown: signal = SIGNAL(clicked(int)); slot = name + "Click()"; break;
-      case Kind::MenuItem: signal = SIGNAL(triggered()); slot = name + "Click()"; break;
-      case Kind::Timer: signal = SIGNAL(timeout()); slot = name + "Timer()"; break;
+      case Kind::Button:
+        signal = SIGNAL(clicked());
+        slot = name + "Click()";
+        break;
+      case Kind::CheckBox:
+        signal = SIGNAL(clicked());
+        slot = name + "Click()";
+        break;
+      case Kind::RadioGroup:
+        signal = SIGNAL(itemClicked(int));
+        slot = name + "Click()";
+        break;
+      case Kind::Edit:
+        signal = SIGNAL(textEdited(QString));
+        slot = name + "Change()";
+        break;
+      case Kind::UpDown:
+        signal = SIGNAL(clicked(int));
+        slot = name + "Click()";
+        break;
+      case Kind::MenuItem:
+        signal = SIGNAL(triggered());
+        slot = name + "Click()";
+        break;
+      case Kind::Timer:
+        signal = SIGNAL(timeout());
+        slot = name + "Timer()";
+        break;
       default: break;
     }
     if (!signal) continue;

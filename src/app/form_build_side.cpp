@@ -63,8 +63,8 @@ void TForm1::buildSingleWork() {
     Ctl id;
     const char* text;
   };
-  const Switch switches[] = {{&CheckBox1, Ctl::CheckBox1, "mA"},   {&CheckBox2, Ctl::CheckBox2, "mB"},
-                             {&CheckBox29, Ctl::CheckBox29, "mC"}, {&CheckBox30, Ctl::CheckBox30, "mdA"},
+  const Switch switches[] = {{&CheckBox1, Ctl::CheckBox1, "mA"},    {&CheckBox2, Ctl::CheckBox2, "mB"},
+                             {&CheckBox29, Ctl::CheckBox29, "mC"},  {&CheckBox30, Ctl::CheckBox30, "mdA"},
                              {&CheckBox31, Ctl::CheckBox31, "mdB"}, {&CheckBox32, Ctl::CheckBox32, "mdC"}};
   for (int i = 0; i < 6; ++i) {
     *switches[i].member = make<QCheckBox>(switches[i].id, switches[i].text, s);
@@ -138,7 +138,7 @@ void TForm1::buildResults() {
     const char* text;
   };
   const Picture pictures[] = {
-      {&Image2, Ctl::Image2, "direct_c.png", "C"},   {&Image3, Ctl::Image3, "direct_b.png", "B"},
+      {&Image2, Ctl::Image2, "direct_c.png", "C"},    {&Image3, Ctl::Image3, "direct_b.png", "B"},
       {&Image4, Ctl::Image4, "dual_c.png", "dual C"}, {&Image5, Ctl::Image5, "dual_b.png", "dual B"},
       {&Image6, Ctl::Image6, "feed_a.png", "A fed"},  {&Image7, Ctl::Image7, "feed_dual_a.png", "dual A"},
       {&Image10, Ctl::Image10, "time.png", "time"},   {&Image11, Ctl::Image11, "weight.png", "weight"},

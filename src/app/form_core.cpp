@@ -12,9 +12,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/form_build.h"
 #include "app/image_canvas.h"
 #include "app/surface.h"
-#include "app/form_build.h"
 #include "windows/about_window.h"
 #include "windows/help_window.h"
 
@@ -198,8 +198,7 @@ void TForm1::apply(Ctl id) {
   const QString text = hasText ? QString::fromStdString(s.text) : QString();
 
   switch (quorvan::controlKind(id)) {
-    case Kind::Window:
-      return;
+    case Kind::Window: return;
     case Kind::StatusBar:
       if (hasText) StatusBar1->showMessage(text);
       return;
@@ -225,8 +224,7 @@ void TForm1::apply(Ctl id) {
       if (!s.checked && timer->isActive()) timer->stop();
       return;
     }
-    default:
-      break;
+    default: break;
   }
 
   auto* w = qobject_cast<QWidget*>(object);
@@ -275,11 +273,8 @@ void TForm1::apply(Ctl id) {
     case Kind::Label:
       if (hasText) static_cast<QLabel*>(w)->setText(text);
       break;
-    case Kind::RichEdit:
-      applyPanel(id, false);
-      break;
-    default:
-      break;
+    case Kind::RichEdit: applyPanel(id, false); break;
+    default: break;
   }
 }
 

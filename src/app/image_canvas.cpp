@@ -23,8 +23,7 @@ int clampPen(int penWidth) { return std::clamp(penWidth, 1, 1024); }
 // The ellipse a shape is stroked or filled on, for a box of w x h at (x, y).
 // A ring keeps its whole pen inside the box, so neighbouring cells never
 // bleed into each other; a pen too wide for the box leaves a disc.
-void paintShape(QPainter& p, double x, double y, double w, double h, QColor colour, bool ring,
-                int penWidth) {
+void paintShape(QPainter& p, double x, double y, double w, double h, QColor colour, bool ring, int penWidth) {
   p.setRenderHint(QPainter::Antialiasing, false);
   if (ring && w > penWidth && h > penWidth) {
     QPen pen(colour);
@@ -44,8 +43,7 @@ void paintShape(QPainter& p, double x, double y, double w, double h, QColor colo
 
 ImageCanvas::ImageCanvas(QSize minimum) {
   QSize size = minimum.expandedTo(QSize(1, 1));
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    size = size.expandedTo(screen->size());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) size = size.expandedTo(screen->size());
   image_ = QImage(size, QImage::Format_RGB32);
   clear();
 }
@@ -84,9 +82,7 @@ void ImageCanvas::fillRect(const quorvan::Box& box, quorvan::Rgb colour) {
   markDirty(r);
 }
 
-void ImageCanvas::disc(const quorvan::Box& box, quorvan::Rgb colour) {
-  shape(box, colour, Shape::Disc, 1);
-}
+void ImageCanvas::disc(const quorvan::Box& box, quorvan::Rgb colour) { shape(box, colour, Shape::Disc, 1); }
 
 void ImageCanvas::ring(const quorvan::Box& box, quorvan::Rgb colour, int penWidth) {
   shape(box, colour, Shape::Ring, clampPen(penWidth));
@@ -156,8 +152,8 @@ const ImageCanvas::Sprite& ImageCanvas::sprite(int w, int h, Shape kind, int pen
 void ImageCanvas::paintDirect(const quorvan::Box& box, quorvan::Rgb colour, Shape kind, int penWidth) {
   QPainter p(&image_);
   p.setClipRect(image_.rect());
-  paintShape(p, double(box.left), double(box.top), double(box.right - box.left),
-             double(box.bottom - box.top), toQColor(colour), kind == Shape::Ring, penWidth);
+  paintShape(p, double(box.left), double(box.top), double(box.right - box.left), double(box.bottom - box.top),
+             toQColor(colour), kind == Shape::Ring, penWidth);
 }
 
 void ImageCanvas::hspan(std::int64_t y, std::int64_t x0, std::int64_t x1, QRgb value) {
@@ -226,8 +222,7 @@ void ImageCanvas::line(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
     }
     return true;
   };
-  if (!edge(-dx, ax - minX) || !edge(dx, maxX - ax) || !edge(-dy, ay - minY) || !edge(dy, maxY - ay))
-    return;
+  if (!edge(-dx, ax - minX) || !edge(dx, maxX - ax) || !edge(-dy, ay - minY) || !edge(dy, maxY - ay)) return;
   const QPointF p0(ax + t0 * dx, ay + t0 * dy), p1(ax + t1 * dx, ay + t1 * dy);
   QPainter p(&image_);
   p.setRenderHint(QPainter::Antialiasing, false);
@@ -236,8 +231,8 @@ void ImageCanvas::line(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
   pen.setCapStyle(Qt::FlatCap);
   p.setPen(pen);
   p.drawLine(p0, p1);
-  const QRect bounds = QRectF(p0, p1).normalized().toAlignedRect().adjusted(-penWidth, -penWidth,
-                                                                             penWidth, penWidth);
+  const QRect bounds =
+      QRectF(p0, p1).normalized().toAlignedRect().adjusted(-penWidth, -penWidth, penWidth, penWidth);
   markDirty(bounds & image_.rect());
 }
 

@@ -22,8 +22,8 @@ class ImageCanvas final : public quorvan::Canvas {
   void fillRect(const quorvan::Box& box, quorvan::Rgb colour) override;
   void disc(const quorvan::Box& box, quorvan::Rgb colour) override;
   void ring(const quorvan::Box& box, quorvan::Rgb colour, int penWidth) override;
-  void line(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
-            quorvan::Rgb colour, int penWidth) override;
+  void line(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, quorvan::Rgb colour,
+            int penWidth) override;
   void pixel(std::int64_t x, std::int64_t y, quorvan::Rgb colour) override;
 
   // Fills the whole image with the button face, as at start.

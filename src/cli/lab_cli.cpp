@@ -107,7 +107,11 @@ std::optional<Options> parseArguments(int argc, char** argv, std::string& error)
       o.npoint = std::stoi(value);
     } else if (arg == "--n0" || arg == "--dn0" || arg == "--nb0" || arg == "--dnb" || arg == "--c") {
       if (!isInteger(value)) return error = "bad " + arg + " " + value, std::nullopt;
-      (arg == "--n0" ? o.n0 : arg == "--dn0" ? o.dn0 : arg == "--nb0" ? o.nb0 : arg == "--dnb" ? o.dnb : o.c) = value;
+      (arg == "--n0"    ? o.n0
+       : arg == "--dn0" ? o.dn0
+       : arg == "--nb0" ? o.nb0
+       : arg == "--dnb" ? o.dnb
+                        : o.c) = value;
     } else if (arg == "--dir") {
       o.dir = value;
     } else {
@@ -121,12 +125,14 @@ std::optional<Options> parseArguments(int argc, char** argv, std::string& error)
 void jsonString(std::ostream& out, const std::string& s) {
   out << '"';
   for (char ch : s) {
-    if (ch == '"' || ch == '\\') out << '\\' << ch;
+    if (ch == '"' || ch == '\\')
+      out << '\\' << ch;
     else if (static_cast<unsigned char>(ch) < 0x20) {
       char buf[8];
       std::snprintf(buf, sizeof buf, "\\u%04x", ch);
       out << buf;
-    } else out << ch;
+    } else
+      out << ch;
   }
   out << '"';
 }
@@ -146,8 +152,8 @@ void jsonArray(std::ostream& out, const Range& r) {
 void progress(long long done, long long total) {
   constexpr int kWidth = 40;
   const int filled = total > 0 ? static_cast<int>(kWidth * done / total) : kWidth;
-  std::fprintf(stderr, "\r[%.*s%*s] %lld/%lld trials", filled,
-               "########################################", kWidth - filled, "", done, total);
+  std::fprintf(stderr, "\r[%.*s%*s] %lld/%lld trials", filled, "########################################",
+               kWidth - filled, "", done, total);
   std::fflush(stderr);
 }
 
@@ -184,8 +190,11 @@ int runLabCli(int argc, char** argv) {
   const Ctl orderBox = o.order == "<<" ? Ctl::CheckBox45 : Ctl::CheckBox41;
   if (!lab->checked(orderBox)) lab->userToggle(orderBox, true);
   if (o.npoint) lab->userSelect(Ctl::RadioGroup15, *o.npoint - 3);
-  const std::pair<Ctl, const std::optional<std::string>&> params[] = {
-      {Ctl::Edit45, o.n0}, {Ctl::Edit46, o.dn0}, {Ctl::Edit51, o.nb0}, {Ctl::Edit47, o.dnb}, {Ctl::Edit48, o.c}};
+  const std::pair<Ctl, const std::optional<std::string>&> params[] = {{Ctl::Edit45, o.n0},
+                                                                      {Ctl::Edit46, o.dn0},
+                                                                      {Ctl::Edit51, o.nb0},
+                                                                      {Ctl::Edit47, o.dnb},
+                                                                      {Ctl::Edit48, o.c}};
   for (const auto& [edit, value] : params)
     if (value) lab->userType(edit, *value);
 
@@ -239,14 +248,18 @@ int runLabCli(int argc, char** argv) {
   out << "  not returned      " << lab->notReturnedRuns << "\n";
   out << "  ambiguities       " << lab->warningCount << "\n";
   out << "  points (N)        " << lab->geometry.pointCount << ", offsets";
-  for (int i = 0; i < lab->geometry.pointCount && i < OffsetSlots; ++i) out << ' ' << lab->geometry.pointOffsets[i];
+  for (int i = 0; i < lab->geometry.pointCount && i < OffsetSlots; ++i)
+    out << ' ' << lab->geometry.pointOffsets[i];
   out << "\n  results  =0 =1 =2 " << k.valueCounts[0] << ' ' << k.valueCounts[1] << ' ' << k.valueCounts[2]
       << "   =-0 =-1 =-2 " << k.valueCounts[3] << ' ' << k.valueCounts[4] << ' ' << k.valueCounts[5] << "\n";
-  out << "  unions  U0 U1 U2  " << k.unionCounts[0] << ' ' << k.unionCounts[1] << ' ' << k.unionCounts[2] << "\n";
+  out << "  unions  U0 U1 U2  " << k.unionCounts[0] << ' ' << k.unionCounts[1] << ' ' << k.unionCounts[2]
+      << "\n";
   out << "  total             " << k.total << "\n";
   out << "  table 1 rows      " << lab->store.table1.rowCount << " (RT/rt1.dat)\n";
-  out << "  time              " << seconds << " s, " << (seconds > 0 ? analysed / seconds : 0.0) << " trials/s\n";
-  for (std::size_t i = 0; i < lab->warnings.size() && i < 10; ++i) out << "  Warning: " << lab->warnings[i] << "\n";
+  out << "  time              " << seconds << " s, " << (seconds > 0 ? analysed / seconds : 0.0)
+      << " trials/s\n";
+  for (std::size_t i = 0; i < lab->warnings.size() && i < 10; ++i)
+    out << "  Warning: " << lab->warnings[i] << "\n";
   out << "\nResolution Table (=0)\n";
   const std::string& lines = lab->controls.text(Ctl::RichEdit4);
   out << lines << (lines.empty() ? "" : "\n");

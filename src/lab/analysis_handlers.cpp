@@ -126,7 +126,8 @@ void Laboratory::refreshGeometryDisplays() {
 
 namespace {
 
-void dumpGrid(ControlModel& controls, Ctl panel, const MarkMatrix<std::int16_t>& grid, int lastRow, int cells) {
+void dumpGrid(ControlModel& controls, Ctl panel, const MarkMatrix<std::int16_t>& grid, int lastRow,
+              int cells) {
   std::string text;
   const std::int32_t lines = gridDumpText(grid, lastRow, cells, text);
   controls.setLines(panel, std::move(text), lines);

@@ -3,7 +3,8 @@
 // or writes. The window creates a widget of the same name for each entry, so
 // the object name of a widget and the identifier the core uses are one token.
 //
-// X(name, kind)
+// X(name, kind), one group of the window a line.
+// clang-format off
 #define QUORVAN_CONTROLS(X) \
   /* the main window and its frame */ \
   X(TForm1, Window) X(MainMenu1, Menu) X(StatusBar1, StatusBar) \
@@ -115,3 +116,4 @@
   /* pictures */ \
   X(Image9, Image) X(Image2, Image) X(Image3, Image) X(Image4, Image) X(Image5, Image) \
   X(Image6, Image) X(Image7, Image) X(Image10, Image) X(Image11, Image)
+// clang-format on

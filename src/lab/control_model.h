@@ -15,15 +15,27 @@
 namespace quorvan {
 
 enum class Kind : std::uint8_t {
-  Window, StatusBar, Group, Button, CheckBox, RadioGroup, Edit, UpDown,
-  Label, RichEdit, Image, Menu, MenuItem, Timer
+  Window,
+  StatusBar,
+  Group,
+  Button,
+  CheckBox,
+  RadioGroup,
+  Edit,
+  UpDown,
+  Label,
+  RichEdit,
+  Image,
+  Menu,
+  MenuItem,
+  Timer
 };
 
 enum class Ctl : std::uint16_t {
 #define QUORVAN_ENUM(name, kind) name,
   QUORVAN_CONTROLS(QUORVAN_ENUM)
 #undef QUORVAN_ENUM
-  Count
+      Count
 };
 
 inline constexpr int kControlCount = static_cast<int>(Ctl::Count);
@@ -36,14 +48,14 @@ std::optional<Ctl> controlByName(std::string_view name);
 enum class GroupColour : std::uint8_t { ButtonFace, Yellow, Highlight };
 
 struct ControlState {
-  std::string text;          // caption, edit text, label caption, status text, panel text
-  std::int32_t lineCount = 0;  // text panels: number of lines in `text`
-  std::int32_t itemIndex = -1; // radio groups; -1 = no item
+  std::string text;             // caption, edit text, label caption, status text, panel text
+  std::int32_t lineCount = 0;   // text panels: number of lines in `text`
+  std::int32_t itemIndex = -1;  // radio groups; -1 = no item
   std::int32_t itemCount = 0;
-  std::int32_t position = 0;   // spinners
+  std::int32_t position = 0;  // spinners
   std::int32_t minimum = 0;
   std::int32_t maximum = 100;
-  bool checked = false;        // check boxes, menu check marks, timers' Enabled
+  bool checked = false;  // check boxes, menu check marks, timers' Enabled
   bool enabled = true;
   bool visible = true;
   GroupColour colour = GroupColour::ButtonFace;

@@ -1,10 +1,10 @@
 // The drawing pass as a command, the display switches and the scale group.
 #include <algorithm>
 
-#include "render/analysis_grids.h"
-#include "render/drawing_pass.h"
 #include "lab/laboratory.h"
 #include "lab/parse.h"
+#include "render/analysis_grids.h"
+#include "render/drawing_pass.h"
 
 namespace quorvan {
 
@@ -61,7 +61,7 @@ void Laboratory::UpDown8Click() {
 
 void Laboratory::drawAnalysisGrids() {
   quorvan::drawAnalysisGrids(grids, lattice.cells(), lattice.markRows, drawing, controls.checked(Ctl::F3x1),
-                    controls.checked(Ctl::F2x1), *canvas);
+                             controls.checked(Ctl::F2x1), *canvas);
 }
 
 }  // namespace quorvan

@@ -5,6 +5,9 @@
 namespace quorvan {
 namespace {
 
+// The design tables keep a few controls a line.
+// clang-format off
+
 struct TextValue {
   Ctl id;
   const char* text;
@@ -80,6 +83,8 @@ constexpr Ctl kDesignChecked[] = {
     Ctl::MainPanel1, Ctl::N0colomn1, Ctl::Res01231, Ctl::ResNfbleN11, Ctl::isSMES1,
 };
 
+// clang-format on
+
 }  // namespace
 
 void Laboratory::initialiseControls() {
@@ -89,7 +94,7 @@ void Laboratory::initialiseControls() {
   for (Ctl id : kDesignHidden) controls.setVisible(id, false);
   for (Ctl id : kDesignChecked) controls.setChecked(id, true);
 
-  controls.setItemCount(Ctl::RadioGroup2, 2);   // "Frozen A", "Circle"
+  controls.setItemCount(Ctl::RadioGroup2, 2);  // "Frozen A", "Circle"
   controls.setItemIndex(Ctl::RadioGroup2, Circle);
   controls.setItemCount(Ctl::RadioGroup4, 2);
   controls.setItemIndex(Ctl::RadioGroup4, 0);

@@ -26,8 +26,7 @@ Laboratory::Laboratory(LabEnvironment env)
   gridStore_.reset(&grids);
   constructionStore_.reset(&construction);
   tableStore_.reset(&store);
-  if (!env_.clockSeconds)
-    env_.clockSeconds = [] { return static_cast<std::uint32_t>(std::time(nullptr)); };
+  if (!env_.clockSeconds) env_.clockSeconds = [] { return static_cast<std::uint32_t>(std::time(nullptr)); };
   warnings.reserve(64);
   initialiseControls();
   controls.takeChanged();
@@ -110,8 +109,8 @@ void Laboratory::setItemIndex(Ctl id, std::int32_t item) {
 
 namespace {
 
-constexpr Ctl kLeftMask[MaxDistance] = {Ctl::CheckBox3, Ctl::CheckBox4, Ctl::CheckBox5, Ctl::CheckBox6,
-                                        Ctl::CheckBox7, Ctl::CheckBox8, Ctl::CheckBox9, Ctl::CheckBox10,
+constexpr Ctl kLeftMask[MaxDistance] = {Ctl::CheckBox3,  Ctl::CheckBox4,  Ctl::CheckBox5, Ctl::CheckBox6,
+                                        Ctl::CheckBox7,  Ctl::CheckBox8,  Ctl::CheckBox9, Ctl::CheckBox10,
                                         Ctl::CheckBox11, Ctl::CheckBox12, Ctl::CheckBox13};
 constexpr Ctl kRightMask[MaxDistance] = {Ctl::CheckBox14, Ctl::CheckBox15, Ctl::CheckBox16, Ctl::CheckBox17,
                                          Ctl::CheckBox18, Ctl::CheckBox19, Ctl::CheckBox20, Ctl::CheckBox21,
@@ -164,10 +163,14 @@ void Laboratory::runHandler(Ctl id) {
     case Ctl::RadioGroup12: RadioGroup12Click(); break;
     // drawing
     case Ctl::Button3: Button3Click(); break;
-    case Ctl::CheckBox1: case Ctl::CheckBox2: case Ctl::CheckBox29: case Ctl::CheckBox30:
-    case Ctl::CheckBox31: case Ctl::CheckBox32: case Ctl::CheckBox34: case Ctl::CheckBox35:
-      displaySwitchClick();
-      break;
+    case Ctl::CheckBox1:
+    case Ctl::CheckBox2:
+    case Ctl::CheckBox29:
+    case Ctl::CheckBox30:
+    case Ctl::CheckBox31:
+    case Ctl::CheckBox32:
+    case Ctl::CheckBox34:
+    case Ctl::CheckBox35: displaySwitchClick(); break;
     case Ctl::CheckBox33: CheckBox33Click(); break;
     case Ctl::Viewinitial1: Viewinitial1Click(); break;
     case Ctl::notpaint1: notpaint1Click(); break;
@@ -183,13 +186,17 @@ void Laboratory::runHandler(Ctl id) {
     case Ctl::UpDown3: UpDown3Click(); break;
     case Ctl::Edit4: Edit4Change(); break;
     case Ctl::UpDown4: UpDown4Click(); break;
-    case Ctl::isSMES1: case Ctl::notITZ1: case Ctl::Nonreversible1: case Ctl::randomize2:
-      toggleOwnCheck(id);
-      break;
+    case Ctl::isSMES1:
+    case Ctl::notITZ1:
+    case Ctl::Nonreversible1:
+    case Ctl::randomize2: toggleOwnCheck(id); break;
     // test loop
-    case Ctl::Button125: case Ctl::Starttest1: Button125Click(); break;
-    case Ctl::Button126: case Ctl::Stoptest1: Button126Click(); break;
-    case Ctl::Button124: case Ctl::Clearresults1: Button124Click(); break;
+    case Ctl::Button125:
+    case Ctl::Starttest1: Button125Click(); break;
+    case Ctl::Button126:
+    case Ctl::Stoptest1: Button126Click(); break;
+    case Ctl::Button124:
+    case Ctl::Clearresults1: Button124Click(); break;
     case Ctl::Timer11: Timer11Timer(); break;
     case Ctl::Button103: Button103Click(); break;
     case Ctl::Edit45: Edit45Change(); break;
@@ -201,21 +208,40 @@ void Laboratory::runHandler(Ctl id) {
     case Ctl::Button93: Button93Click(); break;
     case Ctl::RadioGroup15: RadioGroup15Click(); break;
     case Ctl::Edit33: Edit33Change(); break;
-    case Ctl::Edit34: case Ctl::Edit35: case Ctl::Edit37: case Ctl::Edit38: case Ctl::Edit39:
-    case Ctl::Edit40: case Ctl::Edit41: case Ctl::Edit42: case Ctl::Edit43: case Ctl::Edit44:
-      offsetEditChange(id);
-      break;
+    case Ctl::Edit34:
+    case Ctl::Edit35:
+    case Ctl::Edit37:
+    case Ctl::Edit38:
+    case Ctl::Edit39:
+    case Ctl::Edit40:
+    case Ctl::Edit41:
+    case Ctl::Edit42:
+    case Ctl::Edit43:
+    case Ctl::Edit44: offsetEditChange(id); break;
     case Ctl::Button127: Button127Click(); break;
     case Ctl::Button129: Button129Click(); break;
     case Ctl::CheckBox41: CheckBox41Click(); break;
     case Ctl::CheckBox45: CheckBox45Click(); break;
-    case Ctl::CheckBox3: case Ctl::CheckBox4: case Ctl::CheckBox5: case Ctl::CheckBox6:
-    case Ctl::CheckBox7: case Ctl::CheckBox8: case Ctl::CheckBox9: case Ctl::CheckBox10:
-    case Ctl::CheckBox11: case Ctl::CheckBox12: case Ctl::CheckBox14: case Ctl::CheckBox15:
-    case Ctl::CheckBox16: case Ctl::CheckBox17: case Ctl::CheckBox18: case Ctl::CheckBox19:
-    case Ctl::CheckBox20: case Ctl::CheckBox21: case Ctl::CheckBox22: case Ctl::CheckBox23:
-      maskBoxClick();
-      break;
+    case Ctl::CheckBox3:
+    case Ctl::CheckBox4:
+    case Ctl::CheckBox5:
+    case Ctl::CheckBox6:
+    case Ctl::CheckBox7:
+    case Ctl::CheckBox8:
+    case Ctl::CheckBox9:
+    case Ctl::CheckBox10:
+    case Ctl::CheckBox11:
+    case Ctl::CheckBox12:
+    case Ctl::CheckBox14:
+    case Ctl::CheckBox15:
+    case Ctl::CheckBox16:
+    case Ctl::CheckBox17:
+    case Ctl::CheckBox18:
+    case Ctl::CheckBox19:
+    case Ctl::CheckBox20:
+    case Ctl::CheckBox21:
+    case Ctl::CheckBox22:
+    case Ctl::CheckBox23: maskBoxClick(); break;
     case Ctl::Button122: Button122Click(); break;
     case Ctl::Button119: analyseFinishedRun(); break;
     case Ctl::Button101: Button101Click(); break;

@@ -18,12 +18,12 @@
 
 #include "analysis/analysis_state.h"
 #include "engine/lattice.h"
+#include "files/file_access.h"
 #include "initial/generator.h"
 #include "initial/initial_state.h"
+#include "lab/control_model.h"
 #include "render/canvas.h"
 #include "render/drawing_state.h"
-#include "lab/control_model.h"
-#include "files/file_access.h"
 #include "tables/resolution_table.h"
 #include "trials/test_state.h"
 
@@ -55,11 +55,11 @@ class Laboratory {
   ~Laboratory();
 
   // --- what a user does (each runs to completion) -----------------------
-  void userClick(Ctl id);                         // button, menu item, group box
-  void userToggle(Ctl id, bool checked);          // check box
-  void userSelect(Ctl id, std::int32_t item);     // radio group item
-  void userType(Ctl id, std::string_view text);   // edit text
-  void userSpin(Ctl id, std::int32_t position);   // spinner arrow
+  void userClick(Ctl id);                        // button, menu item, group box
+  void userToggle(Ctl id, bool checked);         // check box
+  void userSelect(Ctl id, std::int32_t item);    // radio group item
+  void userType(Ctl id, std::string_view text);  // edit text
+  void userSpin(Ctl id, std::int32_t position);  // spinner arrow
   // A timer's tick. Ignored while another handler is still running (a
   // "Warning" box keeps the window's event loop going), so no tick can start
   // a run or an analysis before the current one has returned.
@@ -126,23 +126,23 @@ class Laboratory {
   void UpDown2Click();
   void Edit2Change();
   void UpDown1Click();
-  void Button2Click();   // the step handler
+  void Button2Click();  // the step handler
   void Timer1Timer();
-  void Button1Click();   // "One st."
-  void Button6Click();   // "GO"
-  void Button7Click();   // "Stop" (full)
-  void Button140Click(); // "Stop" (timer only)
-  void Button10Click();  // "Reverse"
-  void Button57Click();  // upper "-"
-  void Button72Click();  // lower "-"
-  void Button5Click();   // "M A =0 5"
+  void Button1Click();    // "One st."
+  void Button6Click();    // "GO"
+  void Button7Click();    // "Stop" (full)
+  void Button140Click();  // "Stop" (timer only)
+  void Button10Click();   // "Reverse"
+  void Button57Click();   // upper "-"
+  void Button72Click();   // lower "-"
+  void Button5Click();    // "M A =0 5"
   void RadioGroup12Click();
   void backwardStep();
   void endOfRun();
   void analyseFinishedRun();  // Button119Click, noting the rows it rewrote
 
   // --- drawing ------------------------------------------------------------
-  void Button3Click();  // the drawing pass
+  void Button3Click();        // the drawing pass
   void displaySwitchClick();  // "mA".."mdC", CheckBox34, CheckBox35
   void CheckBox33Click();     // "Ordinary"
   void Viewinitial1Click();
@@ -178,16 +178,16 @@ class Laboratory {
   void Edit48Change();
 
   // --- analysis geometry, direct analysis, construction -------------------
-  void Button93Click();   // "Clear 93"
+  void Button93Click();  // "Clear 93"
   void RadioGroup15Click();
   void Edit33Change();
   void offsetEditChange(Ctl edit);  // Edit34..Edit44
-  void Button127Click();  // "Do from mask"
-  void Button129Click();  // "Do from mask" twice
-  void CheckBox41Click(); // ">>"
-  void CheckBox45Click(); // "<<"
-  void maskBoxClick();    // CheckBox3..12, CheckBox14..23
-  void Button122Click();  // "Nac 122"
+  void Button127Click();            // "Do from mask"
+  void Button129Click();            // "Do from mask" twice
+  void CheckBox41Click();           // ">>"
+  void CheckBox45Click();           // "<<"
+  void maskBoxClick();              // CheckBox3..12, CheckBox14..23
+  void Button122Click();            // "Nac 122"
   void refreshGeometryDisplays();
   void Button119Click();  // direct analysis
   void Button101Click();  // table construction
@@ -200,9 +200,9 @@ class Laboratory {
   void Button139Click();  // "R1 -> temp"
   void WriteRT1Click();
   void loadLibraryTable(int item);  // an item of the library menus
-  void Button130Click();  // "Show RT1"
-  void Button131Click();  // "Show Rt2"
-  void Button133Click();  // "Show RTU"
+  void Button130Click();            // "Show RT1"
+  void Button131Click();            // "Show Rt2"
+  void Button133Click();            // "Show RTU"
   void ResT0c1c11Click();
   void N7Click();
   void Res01231Click();

@@ -19,9 +19,8 @@ std::int32_t parseLeadingInt(std::string_view text) {
     if (value > kLimit) value = kLimit;  // saturate; stays far from int64 overflow
   }
   if (negative) return static_cast<std::int32_t>(-value);  // -2^31 fits
-  return value > std::numeric_limits<std::int32_t>::max()
-             ? std::numeric_limits<std::int32_t>::max()
-             : static_cast<std::int32_t>(value);
+  return value > std::numeric_limits<std::int32_t>::max() ? std::numeric_limits<std::int32_t>::max()
+                                                          : static_cast<std::int32_t>(value);
 }
 
 }  // namespace quorvan

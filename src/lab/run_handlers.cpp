@@ -168,15 +168,13 @@ void Laboratory::Button57Click() {
   lattice.oneStepFlag = 0;
 }
 
-void Laboratory::Button5Click() {
-  resetMarkers(lattice);
-}
+void Laboratory::Button5Click() { resetMarkers(lattice); }
 
 void Laboratory::RadioGroup12Click() {
   if (controls.itemIndex(Ctl::RadioGroup12) != 2) return;
   setChecked(Ctl::CheckBox33, false);
-  for (Ctl box : {Ctl::CheckBox1, Ctl::CheckBox2, Ctl::CheckBox29, Ctl::CheckBox30, Ctl::CheckBox31,
-                  Ctl::CheckBox32})
+  for (Ctl box :
+       {Ctl::CheckBox1, Ctl::CheckBox2, Ctl::CheckBox29, Ctl::CheckBox30, Ctl::CheckBox31, Ctl::CheckBox32})
     controls.setEnabled(box, true);
   controls.setEnabled(Ctl::CheckBox34, false);
   controls.setEnabled(Ctl::CheckBox35, false);

@@ -43,10 +43,10 @@ void Laboratory::FormShow() {
   setText(Ctl::Edit47, "20");
   setText(Ctl::Edit48, "100");
 
-  setChecked(Ctl::CheckBox43, true);   // "Not Draw"
-  setChecked(Ctl::CheckBox44, true);   // "Ri or Dr"
-  setChecked(Ctl::CheckBox41, true);   // ">>"
-  setChecked(Ctl::CheckBox46, true);   // "Auto" of the offsets
+  setChecked(Ctl::CheckBox43, true);  // "Not Draw"
+  setChecked(Ctl::CheckBox44, true);  // "Ri or Dr"
+  setChecked(Ctl::CheckBox41, true);  // ">>"
+  setChecked(Ctl::CheckBox46, true);  // "Auto" of the offsets
   setChecked(Ctl::CheckBox42, false);
   setChecked(Ctl::CheckBox39, false);  // "+tem"
   setChecked(Ctl::CheckBox38, false);
@@ -70,8 +70,8 @@ void Laboratory::FormShow() {
   setChecked(Ctl::CheckBox32, true);   // "mdC"
   {
     const bool ordinary = controls.checked(Ctl::CheckBox33);
-    for (Ctl box : {Ctl::CheckBox1, Ctl::CheckBox2, Ctl::CheckBox29, Ctl::CheckBox30,
-                    Ctl::CheckBox31, Ctl::CheckBox32, Ctl::Button16})
+    for (Ctl box : {Ctl::CheckBox1, Ctl::CheckBox2, Ctl::CheckBox29, Ctl::CheckBox30, Ctl::CheckBox31,
+                    Ctl::CheckBox32, Ctl::Button16})
       controls.setEnabled(box, !ordinary);
     controls.setEnabled(Ctl::CheckBox34, ordinary);
     controls.setEnabled(Ctl::CheckBox35, ordinary);
@@ -103,9 +103,9 @@ void Laboratory::FormShow() {
   setItemIndex(Ctl::RadioGroup4, 0);   // "Mouse"
   setItemIndex(Ctl::RadioGroup2, Circle);
 
-  Button58Click();  // the first random line, drawn but not run
-  Button122Click(); // "Nac 122"
-  Button93Click();  // "Clear 93"
+  Button58Click();                     // the first random line, drawn but not run
+  Button122Click();                    // "Nac 122"
+  Button93Click();                     // "Clear 93"
   setItemIndex(Ctl::RadioGroup12, 2);  // "Direct Work 3"; leaves "Ordinary" clear
 }
 

@@ -115,7 +115,9 @@ void Laboratory::Button130Click() {
   static constexpr TableView kView{Ctl::RichEdit4,
                                    {Ctl::Label200, Ctl::Label201, Ctl::Label202, Ctl::Label203, Ctl::Label204,
                                     Ctl::Label205, Ctl::Label206, Ctl::Label207},
-                                   Ctl::Label198, Ctl::Label194, Ctl::Label195};
+                                   Ctl::Label198,
+                                   Ctl::Label194,
+                                   Ctl::Label195};
   showTable(*this, store.table1, "  ", "     ", kView);
 }
 
@@ -123,7 +125,9 @@ void Laboratory::Button131Click() {
   static constexpr TableView kView{Ctl::RichEdit5,
                                    {Ctl::Label208, Ctl::Label209, Ctl::Label210, Ctl::Label211, Ctl::Label212,
                                     Ctl::Label213, Ctl::Label214, Ctl::Label215},
-                                   Ctl::Label199, Ctl::Label196, Ctl::Label197};
+                                   Ctl::Label199,
+                                   Ctl::Label196,
+                                   Ctl::Label197};
   showTable(*this, store.table2, " ", "    ", kView);
 }
 

@@ -25,12 +25,12 @@ void Laboratory::Button126Click() {
 }
 
 void Laboratory::Button124Click() {
-  for (Ctl label : {Ctl::Label156, Ctl::Label169, Ctl::Label170, Ctl::Label171, Ctl::Label173,
-                    Ctl::Label174, Ctl::Label175, Ctl::Label140, Ctl::Label157, Ctl::Label158,
-                    Ctl::Label58, Ctl::Label165, Ctl::Label166, Ctl::Label167})
+  for (Ctl label : {Ctl::Label156, Ctl::Label169, Ctl::Label170, Ctl::Label171, Ctl::Label173, Ctl::Label174,
+                    Ctl::Label175, Ctl::Label140, Ctl::Label157, Ctl::Label158, Ctl::Label58, Ctl::Label165,
+                    Ctl::Label166, Ctl::Label167})
     controls.setText(label, "X");
-  for (Ctl panel : {Ctl::RichEdit4, Ctl::RichEdit5, Ctl::RichEdit6, Ctl::RichEdit7, Ctl::RichEdit8,
-                    Ctl::RichEdit9})
+  for (Ctl panel :
+       {Ctl::RichEdit4, Ctl::RichEdit5, Ctl::RichEdit6, Ctl::RichEdit7, Ctl::RichEdit8, Ctl::RichEdit9})
     controls.clearLines(panel);
   test.trialCount = 0;
   notReturnedRuns = 0;

@@ -10,9 +10,9 @@ namespace quorvan {
 namespace {
 
 constexpr SkeletonEntry kSkeleton[] = {
-    {"CA/ca.dat", 154},   {"CA/ca2.dat", 154},  {"CA/ca3.dat", 154},  {"CA/ca4.dat", 154},
-    {"CA/ca5.dat", 154},  {"RT/rt1.dat", 8044}, {"RT/rt2.dat", 8044}, {"RT/rtU.dat", 8044},
-    {"RT/rtemp.dat", 8044}, {"RT_4/", 0},       {"RT_5/", 0},         {"RT_6/", 0},
+    {"CA/ca.dat", 154},     {"CA/ca2.dat", 154},  {"CA/ca3.dat", 154},  {"CA/ca4.dat", 154},
+    {"CA/ca5.dat", 154},    {"RT/rt1.dat", 8044}, {"RT/rt2.dat", 8044}, {"RT/rtU.dat", 8044},
+    {"RT/rtemp.dat", 8044}, {"RT_4/", 0},         {"RT_5/", 0},         {"RT_6/", 0},
 };
 
 }  // namespace

@@ -9,8 +9,8 @@
 namespace quorvan {
 
 struct SkeletonEntry {
-  const char* path;   // relative; a folder when size is 0 and the path ends in '/'
-  std::size_t size;   // bytes of a zero-filled file
+  const char* path;  // relative; a folder when size is 0 and the path ends in '/'
+  std::size_t size;  // bytes of a zero-filled file
 };
 
 std::span<const SkeletonEntry> workingDirectorySkeleton();

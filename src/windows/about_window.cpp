@@ -12,10 +12,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   auto* title = new QLabel("<b>Quorvan</b>", this);
   title->setObjectName("AboutTitle");
   layout->addWidget(title);
-  layout->addWidget(new QLabel("A laboratory for a one-dimensional automaton with three\n"
-                               "cell states, a direct line and its dual, and the\n"
-                               "Resolution Tables read from their runs.",
-                               this));
+  layout->addWidget(
+      new QLabel("A laboratory for a one-dimensional automaton with three\n"
+                 "cell states, a direct line and its dual, and the\n"
+                 "Resolution Tables read from their runs.",
+                 this));
   date_ = new QLabel("6.08.13", this);
   date_->setObjectName("LabelDate");
   layout->addWidget(date_);

@@ -9,8 +9,15 @@ namespace {
 using namespace quorvan::testing_support;
 
 TEST(LabCli, BadArgumentsExitTwoWithUsage) {
-  const char* bad[] = {"", "run", "test --trials", "test --trials -3", "test --mask L12",
-                       "test --mask X1", "test --order '>'", "test --npoint 10", "test --n0 abc",
+  const char* bad[] = {"",
+                       "run",
+                       "test --trials",
+                       "test --trials -3",
+                       "test --mask L12",
+                       "test --mask X1",
+                       "test --order '>'",
+                       "test --npoint 10",
+                       "test --n0 abc",
                        "test --frobnicate 1"};
   for (const char* args : bad) {
     const Result r = runLab(args, "&1");

@@ -1,20 +1,20 @@
 #pragma once
 // A shown main window over a fresh temporary working directory, with
 // helpers that find its controls by object name.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "app/image_canvas.h"
@@ -56,8 +56,10 @@ class FormTest : public ::testing::Test {
         return;
       }
       check(modal);
-      if (auto* d = qobject_cast<QDialog*>(modal)) d->accept();
-      else modal->close();
+      if (auto* d = qobject_cast<QDialog*>(modal))
+        d->accept();
+      else
+        modal->close();
     });
   }
 

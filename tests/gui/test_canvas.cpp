@@ -48,13 +48,15 @@ struct ShapeCase {
 };
 
 TEST(ImageCanvas, SpritesMatchDirectPaintingAndClip) {
-  const ShapeCase cases[] = {
-      {{10, 10, 40, 40}, true, 2},     {{10, 10, 40, 40}, false, 1},   {{5, 7, 27, 35}, true, 4},
-      {{0, 0, 7, 7}, false, 1},        {{3, 3, 10, 10}, true, 4},      {{3, 3, 6, 6}, true, 4},
-      {{-12, -9, 18, 21}, true, 4},    {{1015, 790, 1045, 820}, false, 1},
-      {{1010, -5, 1040, 25}, true, 2}, {{100, 100, 101, 101}, false, 1},
-      {{200, 100, 800, 700}, true, 4},  // beyond the sprite size: painted directly
-  };
+  const ShapeCase cases[] =
+      {
+          {{10, 10, 40, 40}, true, 2},     {{10, 10, 40, 40}, false, 1},
+          {{5, 7, 27, 35}, true, 4},       {{0, 0, 7, 7}, false, 1},
+          {{3, 3, 10, 10}, true, 4},       {{3, 3, 6, 6}, true, 4},
+          {{-12, -9, 18, 21}, true, 4},    {{1015, 790, 1045, 820}, false, 1},
+          {{1010, -5, 1040, 25}, true, 2}, {{100, 100, 101, 101}, false, 1},
+          {{200, 100, 800, 700}, true, 4},  // beyond the sprite size: painted directly
+      };
   for (const ShapeCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.box.left << "," << c.box.top << " " << c.box.right << ","
                                     << c.box.bottom << (c.ring ? " ring " : " disc ") << c.pen);
@@ -78,9 +80,14 @@ TEST(ImageCanvas, NothingOutsideTheImageOrOfNoSize) {
   const std::int64_t big = std::numeric_limits<std::int64_t>::max();
   const std::int64_t small = std::numeric_limits<std::int64_t>::min();
   const Box boxes[] = {
-      {10, 10, 10, 40},         {10, 40, 40, 10},          {50, 50, -50, -50},
-      {-100, -100, -1, -1},     {5000, 10, 5100, 40},      {10, 100000, 40, 100030},
-      {big - 5, big - 5, big, big}, {small, 0, small + 10, 10},
+      {10, 10, 10, 40},
+      {10, 40, 40, 10},
+      {50, 50, -50, -50},
+      {-100, -100, -1, -1},
+      {5000, 10, 5100, 40},
+      {10, 100000, 40, 100030},
+      {big - 5, big - 5, big, big},
+      {small, 0, small + 10, 10},
   };
   for (const Box& b : boxes) {
     SCOPED_TRACE(testing::Message() << b.left << "," << b.top << " " << b.right << "," << b.bottom);
@@ -169,7 +176,7 @@ void expectCell(const QImage& img, int q, int t, int direct, int dual) {
 TEST_F(FormTest, OrdinaryViewDrawsCellQOfStepTAtThirtyPixelSquares) {
   box("CheckBox33")->click();  // "Ordinary"
   ASSERT_TRUE(form_->lab().checked(quorvan::Ctl::CheckBox33));
-  button("Button58")->click();  // "Random": row 0
+  button("Button58")->click();   // "Random": row 0
   button("Button140")->click();  // keep the timer from stepping on its own
   const auto& lattice = form_->lab().lattice;
   const int length = lattice.lineLength;
@@ -197,7 +204,8 @@ TEST_F(FormTest, CoveredWindowRepaintsFromTheBackingStore) {
   const QImage drawn = form_->canvas().image().copy(0, 0, 330, 30);
   // What the surface shows where no group lies over it (row 0 lies below
   // "D Work" only for x < 72).
-  const QImage shown = form_->surface()->grab(QRect(0, 0, 60, 30)).toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage shown =
+      form_->surface()->grab(QRect(0, 0, 60, 30)).toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(shown, drawn.copy(0, 0, 60, 30));
 }
 

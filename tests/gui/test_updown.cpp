@@ -1,7 +1,7 @@
 // The spinner reports a user's clicks only.
+#include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "app/updown.h"
 

@@ -1,12 +1,12 @@
 // The main window's frame: caption, size, groups, menus, start-up state,
 // the View toggles and the "Results" click.
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <QToolButton>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSet>
+#include <QTest>
+#include <QToolButton>
 #include <QtEndian>
 #include <map>
 
@@ -90,9 +90,9 @@ TEST_F(FormTest, EveryControlOfTheCoreHasItsNamedObject) {
 TEST_F(FormTest, MenuBarHoldsTheMenusInOrder) {
   QStringList titles;
   for (QAction* a : form_->menuBar()->actions()) titles << a->text();
-  EXPECT_EQ(titles, QStringList({"File", "File2", "Initial", "View", "View 2", "T=6", "NEW", "1 DIM",
-                                 "ZAD", "EXPO_1", "Write-Read", "Re N=4", "Re N=5", "Re N=6(n)",
-                                 "Re N=6", "Re N=6(+S)", "+++", "Explore", "Help"}));
+  EXPECT_EQ(titles, QStringList({"File", "File2", "Initial", "View", "View 2", "T=6", "NEW", "1 DIM", "ZAD",
+                                 "EXPO_1", "Write-Read", "Re N=4", "Re N=5", "Re N=6(n)", "Re N=6",
+                                 "Re N=6(+S)", "+++", "Explore", "Help"}));
   EXPECT_EQ(form_->menuBar()->objectName(), "MainMenu1");
   EXPECT_EQ(form_->statusBar()->objectName(), "StatusBar1");
   // The research menus are empty but for "not paint".
@@ -185,9 +185,8 @@ TEST_F(FormTest, ViewTogglesFlipTheirMarkAndTheirTargets) {
     std::vector<const char*> targets;
   };
   const Toggle toggles[] = {
-      {"MainPanel1", {"GroupBox16"}},     {"SingleWork1", {"GroupBox8"}},
-      {"Scale1", {"GroupBox21"}},          {"F3x1", {"RichEdit3"}},
-      {"F2x1", {"RichEdit10"}},            {"INTEGRATEDPanel1", {"Panel1"}},
+      {"MainPanel1", {"GroupBox16"}}, {"SingleWork1", {"GroupBox8"}}, {"Scale1", {"GroupBox21"}},
+      {"F3x1", {"RichEdit3"}},        {"F2x1", {"RichEdit10"}},       {"INTEGRATEDPanel1", {"Panel1"}},
   };
   for (const Toggle& t : toggles) {
     SCOPED_TRACE(t.item);
@@ -246,7 +245,8 @@ TEST_F(FormTest, PicturesAreEmbedded) {
   for (int y = 0; y < bitmap.height(); y += 3)
     for (int x = 0; x < bitmap.width(); x += 3) colours.insert(bitmap.pixel(x, y));
   EXPECT_EQ(colours.size(), 2) << "a two-colour bitmap";
-  for (const char* name : {"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image10", "Image11"}) {
+  for (const char* name :
+       {"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image10", "Image11"}) {
     auto* picture = find<QLabel>(name);
     EXPECT_FALSE(picture->pixmap().isNull()) << name;
     EXPECT_EQ(picture->parentWidget(), widget("GroupBox5")) << name;

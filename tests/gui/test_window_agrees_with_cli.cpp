@@ -44,7 +44,8 @@ TEST(LabCli, WindowAndHeadlessFrontEndAgree) {
   const std::string counts = jsonArray(r.out, "valueCounts");
   EXPECT_EQ(counts, label("Label169") + "," + label("Label170") + "," + label("Label171") + "," +
                         label("Label173") + "," + label("Label174") + "," + label("Label175"));
-  EXPECT_EQ(jsonArray(r.out, "unionCounts"), label("Label140") + "," + label("Label157") + "," + label("Label158"));
+  EXPECT_EQ(jsonArray(r.out, "unionCounts"),
+            label("Label140") + "," + label("Label157") + "," + label("Label158"));
   EXPECT_EQ(std::to_string(jsonNumber(r.out, "total")), label("Label156"));
   EXPECT_EQ(std::to_string(jsonNumber(r.out, "notReturned")), label("Label139"));
   fs::remove_all(windowDir);

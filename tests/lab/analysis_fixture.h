@@ -43,9 +43,8 @@ class AnalysisLab : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = std::filesystem::temp_directory_path() /
-          ("quorvan-an-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-           std::to_string(::getpid()));
+    dir = std::filesystem::temp_directory_path() / ("quorvan-an-" + std::string(info->test_suite_name()) +
+                                                    "-" + info->name() + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "RT");
     for (const char* f : {"rt1.dat", "rt2.dat", "rtU.dat", "rtemp.dat"})

@@ -21,7 +21,9 @@ class RecordingCanvas : public Canvas {
   void line(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, Rgb c, int w) override {
     calls.push_back({Stroke, Box{x0, y0, x1, y1}, c, w});
   }
-  void pixel(std::int64_t x, std::int64_t y, Rgb c) override { calls.push_back({Pixel, Box{x, y, x + 1, y + 1}, c, 0}); }
+  void pixel(std::int64_t x, std::int64_t y, Rgb c) override {
+    calls.push_back({Pixel, Box{x, y, x + 1, y + 1}, c, 0});
+  }
   std::vector<Call> calls;
 };
 

@@ -259,7 +259,10 @@ TEST_F(ConstructionTest, AgreesWithAPlainPassOverEveryCombination) {
       for (std::size_t p = 0; p < t.size(); ++p) {
         if (t[p] > 5) continue;
         std::size_t q = p;
-        for (int k = n - 1; k >= 0; --k) { d[k] = q % 6; q /= 6; }
+        for (int k = n - 1; k >= 0; --k) {
+          d[k] = q % 6;
+          q /= 6;
+        }
         for (int g = 1; g <= 5; ++g) {
           std::size_t im = 0;
           for (int k = 0; k < n; ++k) im = im * 6 + kSymmetry[g][d[k]];
@@ -271,7 +274,11 @@ TEST_F(ConstructionTest, AgreesWithAPlainPassOverEveryCombination) {
     for (std::size_t p = 0; p < t.size(); ++p) {
       if (t[p] <= 5) ++counts[t[p]];
       std::size_t q = p, neg = 0, w = 1;
-      for (int k = 0; k < n; ++k) { neg += kSymmetry[3][q % 6] * w; q /= 6; w *= 6; }
+      for (int k = 0; k < n; ++k) {
+        neg += kSymmetry[3][q % 6] * w;
+        q /= 6;
+        w *= 6;
+      }
       for (int c = 0; c < 3; ++c) unions[c] += t[p] == c || t[neg] == c + 3;
       zeroLines += (n >= 7 ? s[p] : t[p]) == 0;
     }

@@ -25,11 +25,15 @@ class DirectAnalysisTest : public AnalysisLab {
 
 TEST_F(DirectAnalysisTest, MarksBecomePointValuesByStepPhase) {
   record(1, 8);
-  struct Case { int step; bool dual; bool direct; int value; };
+  struct Case {
+    int step;
+    bool dual;
+    bool direct;
+    int value;
+  };
   const Case cases[] = {
-      {1, false, true, 0}, {2, false, true, 1}, {4, false, true, 0}, {3, false, true, 2},
-      {1, true, false, 3}, {2, true, false, 4}, {4, true, false, 3},
-      {2, true, true, 4},  // both lines marked: the dual value wins
+      {1, false, true, 0}, {2, false, true, 1}, {4, false, true, 0}, {3, false, true, 2}, {1, true, false, 3},
+      {2, true, false, 4}, {4, true, false, 3}, {2, true, true, 4},  // both lines marked: the dual value wins
   };
   int x = 0;
   for (const Case& c : cases) {
@@ -48,10 +52,10 @@ TEST_F(DirectAnalysisTest, MarksBecomePointValuesByStepPhase) {
 
 TEST_F(DirectAnalysisTest, StepsOfZeroOrLessGiveNegativeRemainders) {
   record(1, 4);
-  markDirect(0, 0, 0);             // (0-1) mod 3 = -1: counts as unmarked
-  markDual(0, 1, -1);              // -2 -> dual value 1
-  markDual(0, 2, 0);               // -1 -> dual value 2
-  markDirect(0, 3, INT32_MIN);     // must not overflow
+  markDirect(0, 0, 0);          // (0-1) mod 3 = -1: counts as unmarked
+  markDual(0, 1, -1);           // -2 -> dual value 1
+  markDual(0, 2, 0);            // -1 -> dual value 2
+  markDirect(0, 3, INT32_MIN);  // must not overflow
   reduceMarkStepsToPointValues(lab->lattice, lab->grids, 0, 4);
   EXPECT_EQ(lab->grids.valueGrid[0][0], -1);
   EXPECT_EQ(lab->grids.valueGrid[0][1], 1);
@@ -79,8 +83,8 @@ TEST_F(DirectAnalysisTest, UnmarkedPointsAndResultsContributeNothing) {
   record(2, 5);
   for (int x = 0; x < 5; ++x)
     if (x != 2) markValue(0, x, 1);
-  markValue(1, 1, 0);  // a result, but point +1 of cell 1 is unmarked
-  markValue(1, 4, 2);  // a result with all points (0, 3 and 4 by wrapping)
+  markValue(1, 1, 0);              // a result, but point +1 of cell 1 is unmarked
+  markValue(1, 4, 2);              // a result with all points (0, 3 and 4 by wrapping)
   lab->userClick(Ctl::Button119);  // cells 0 and 3 have no result
   EXPECT_EQ(seenEntries(3), 1);
   EXPECT_EQ(table(3)[1 * 36 + 1 * 6 + 1], 2);
@@ -140,7 +144,10 @@ TEST(AmbiguityText, EachSizeHasItsOwnLayout) {
   a.values = {0, 1, 2, 3, 4, 5, 0, 1, 2};
   a.old = 3;
   a.now = 5;
-  struct Case { int n; const char* text; };
+  struct Case {
+    int n;
+    const char* text;
+  };
   const Case cases[] = {
       {3, "Y4 X7   0 1|2    T3 E5"},
       {4, "Y5 X7 (5)   0  1  2  3    T3    AMBIGUITY!!!  "},
@@ -184,11 +191,18 @@ TEST_F(DirectAnalysisTest, DumpsListEveryRowWithItsValues) {
 }
 
 TEST(WrappedPosition, WrapsFullyAndRefusesEmptyRows) {
-  struct Case { std::int64_t x, offset, cols; int q; };
+  struct Case {
+    std::int64_t x, offset, cols;
+    int q;
+  };
   const Case cases[] = {
-      {0, -1, 11, 10}, {10, 1, 11, 0}, {0, -300, 11, 8}, {5, 1000, 11, 4},
+      {0, -1, 11, 10},
+      {10, 1, 11, 0},
+      {0, -300, 11, 8},
+      {5, 1000, 11, 4},
       {0, INT32_MIN, 7, static_cast<int>(((std::int64_t{INT32_MIN} % 7) + 7) % 7)},
-      {3, 1, 0, -1}, {3, 1, -5, -1},
+      {3, 1, 0, -1},
+      {3, 1, -5, -1},
       {0, 200, 1000, -1},  // inside a 1000-column row but past the matrices
   };
   for (const Case& c : cases) EXPECT_EQ(wrappedPosition(c.x, c.offset, c.cols), c.q) << c.offset;

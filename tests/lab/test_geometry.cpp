@@ -77,7 +77,10 @@ TEST_F(GeometryTest, ItemDefaultsLeaveTheUnusedSlotsAsTheyWere) {
 
 TEST_F(GeometryTest, TypedOffsetsAreReadAsLeadingIntegersAndKeepTheTable) {
   table(4)[3] = 1;
-  struct Case { const char* typed; int offset; };
+  struct Case {
+    const char* typed;
+    int offset;
+  };
   for (const Case& c : {Case{"abc", 0}, Case{"-7xy", -7}, Case{"  +12", 12}, Case{"", 0}}) {
     lab->userType(Ctl::Edit35, c.typed);
     EXPECT_EQ(lab->geometry.pointOffsets[1], c.offset) << c.typed;

@@ -10,12 +10,15 @@ using PanelTest = AnalysisLab;
 
 TEST(RowText, GapsAndMarksOfEachShow) {
   const PointValue row[3] = {0, 4, 2};
-  struct Case { const char* gap; std::int32_t mark; const char* markGap; const char* text; };
+  struct Case {
+    const char* gap;
+    std::int32_t mark;
+    const char* markGap;
+    const char* text;
+  };
   const Case cases[] = {
-      {"  ", -1, "     ", "  0   -1  2"},
-      {"  ", 7, "     ", "  0   -1  2     7"},
-      {" ", -1, "    ", "  0  -1  2"},
-      {" ", 7, "    ", "  0  -1  2    7"},
+      {"  ", -1, "     ", "  0   -1  2"},  {"  ", 7, "     ", "  0   -1  2     7"},
+      {" ", -1, "    ", "  0  -1  2"},     {" ", 7, "    ", "  0  -1  2    7"},
       {" ", 0, "    ", "  0  -1  2    0"},
   };
   for (const Case& c : cases) {

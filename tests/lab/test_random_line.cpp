@@ -102,7 +102,8 @@ TEST_F(RandomLine, OutOfRangeCountsAndLengthsStayInsideTheArrays) {
   startLab();
   lab->setText(Ctl::Edit7, "100000");
   lab->Button58Click();
-  EXPECT_EQ(lab->initial.bCellList.length == PositionListCapacity || lab->initial.bCellList.length <= 11, true);
+  EXPECT_EQ(lab->initial.bCellList.length == PositionListCapacity || lab->initial.bCellList.length <= 11,
+            true);
   lab->setText(Ctl::Edit7, "-4");
   lab->Button58Click();
   EXPECT_LE(lab->initial.bCellList.length, 11);

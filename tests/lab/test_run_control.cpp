@@ -61,7 +61,8 @@ TEST_F(RunControl, AllALineEndsAtStepThreeWithoutDrawingTheLastState) {
   EXPECT_EQ(lab->controls.text(Ctl::StatusBar1), "3");
   bool rowDrawn[4] = {};
   for (const auto& c : canvas.calls)
-    if (c.shape == RecordingCanvas::Fill && c.box.top % 30 == 0 && c.box.top / 30 < 4) rowDrawn[c.box.top / 30] = true;
+    if (c.shape == RecordingCanvas::Fill && c.box.top % 30 == 0 && c.box.top / 30 < 4)
+      rowDrawn[c.box.top / 30] = true;
   EXPECT_TRUE(rowDrawn[1]);
   EXPECT_TRUE(rowDrawn[2]) << "the finishing step is drawn once";
   EXPECT_FALSE(rowDrawn[3]) << "the end of the run leaves without a pass";

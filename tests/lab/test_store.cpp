@@ -125,7 +125,9 @@ TEST_F(StoreTest, ShortFileFillsOnlyTheFieldsItReaches) {
 
 // Headers beyond the arrays are brought inside them.
 TEST_F(StoreTest, LoadClampsCountsBeyondTheArrays) {
-  struct Case { std::int32_t columns, rows, wantColumns, wantRows; };
+  struct Case {
+    std::int32_t columns, rows, wantColumns, wantRows;
+  };
   for (const Case& c : {Case{50, 5000, 9, 1000}, Case{-3, -8, 0, 0}, Case{9, 1000, 9, 1000}}) {
     auto bytes = header(4, c.columns, c.rows);
     bytes.resize(8044, 0);
@@ -145,8 +147,8 @@ TEST_F(StoreTest, LibraryMarksDependOnTheMenu) {
   writeBytes(dir / "RT_5" / "r_3_3.dat", bytes);
   writeBytes(dir / "RT_6" / "r_3_7.dat", bytes);
   lab->loadLibraryTable(2);  // "(3,3)": marks as they were (0 after start-up)
-  EXPECT_EQ(lines(Ctl::RichEdit4), (std::vector<std::string>{"  0    0  0  0  0     0",
-                                                              "  0    0  0  0  0     0"}));
+  EXPECT_EQ(lines(Ctl::RichEdit4),
+            (std::vector<std::string>{"  0    0  0  0  0     0", "  0    0  0  0  0     0"}));
   lab->loadLibraryTable(15);  // "1  3,7": marks cleared
   EXPECT_EQ(lines(Ctl::RichEdit4), (std::vector<std::string>{"  0    0  0  0  0", "  0    0  0  0  0"}));
   lab->loadLibraryTable(-1);  // no such item
@@ -158,7 +160,8 @@ TEST(Library, MenusInOrderWithTheirSeparators) {
   const auto items = libraryItems();
   ASSERT_EQ(items.size(), 53u);
   int perMenu[6] = {};
-  const Ctl menus[6] = {Ctl::MenuReN4, Ctl::MenuReN5, Ctl::MenuReN6n, Ctl::MenuReN6, Ctl::MenuReN6S, Ctl::MenuPlus};
+  const Ctl menus[6] = {Ctl::MenuReN4, Ctl::MenuReN5,  Ctl::MenuReN6n,
+                        Ctl::MenuReN6, Ctl::MenuReN6S, Ctl::MenuPlus};
   int separators = 0, clearing = 0;
   for (const auto& it : items) {
     for (int m = 0; m < 6; ++m) perMenu[m] += it.menu == menus[m];
@@ -189,7 +192,7 @@ TEST(TableRows, AppendResetAndFind) {
   t->rows[1][3] = 9;
   appendRow(*t, a, 3);
   appendRow(*t, b, 3);
-  EXPECT_EQ(t->rows[1][3], 9);  // positions past the combination stay
+  EXPECT_EQ(t->rows[1][3], 9);          // positions past the combination stay
   probe = {1, 2, 4, 5, 5, 5, 5, 5, 5};  // values past columnCount do not matter
   EXPECT_EQ(findRow(*t, probe), 1);
   probe[2] = 5;

@@ -12,7 +12,8 @@ namespace quorvan {
 inline constexpr std::uint8_t NotSeen = 255;
 
 // 6^n for n = 0..9.
-inline constexpr std::array<std::int32_t, 10> kPow6 = {1, 6, 36, 216, 1296, 7776, 46656, 279936, 1679616, 10077696};
+inline constexpr std::array<std::int32_t, 10> kPow6 = {1,    6,     36,     216,     1296,
+                                                       7776, 46656, 279936, 1679616, 10077696};
 
 // One flat byte table per N = 3..9, 6^N entries each, allocated once.
 struct PatternTables {

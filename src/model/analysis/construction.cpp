@@ -109,7 +109,6 @@ constexpr HistogramPoints histogramPoints(int n) {
   }
 }
 
-
 }  // namespace
 
 void constructTables(int n, const std::uint8_t* observed, ConstructionState& st,

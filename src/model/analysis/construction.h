@@ -10,9 +10,9 @@
 namespace quorvan {
 
 struct ConstructionOptions {
-  bool classPanels = false;  // "Res.T =0=1=2=3=4=5": one panel per result
-  bool zeroColumn = true;    // "+0 colomn": lines show point 0
-  bool zeroToAll = true;     // "Res 0 => 1,2,3": class-0 lines also in panels 2 and 3
+  bool classPanels = false;           // "Res.T =0=1=2=3=4=5": one panel per result
+  bool zeroColumn = true;             // "+0 colomn": lines show point 0
+  bool zeroToAll = true;              // "Res 0 => 1,2,3": class-0 lines also in panels 2 and 3
   ResolutionTable* table1 = nullptr;  // receives the rows of result 0, when set
   ResolutionTable* table2 = nullptr;
 };

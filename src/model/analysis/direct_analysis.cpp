@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-
 namespace quorvan {
 
 int analysedLastRow(std::int32_t markRows) { return std::clamp<std::int32_t>(markRows, -1, MaxRows - 1); }

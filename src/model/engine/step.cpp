@@ -29,9 +29,9 @@ void accumulate(const Line& line, int length, Accumulator& balance, Accumulator&
   }
 }
 
-void tallyAndFinish(const Line& line, int length, std::array<std::int32_t, 3>& counts,
-                    std::int32_t stepCount, std::uint8_t& finished, std::uint8_t& snapshotTaken,
-                    Line& finalCopy, std::int32_t& finishStep) {
+void tallyAndFinish(const Line& line, int length, std::array<std::int32_t, 3>& counts, std::int32_t stepCount,
+                    std::uint8_t& finished, std::uint8_t& snapshotTaken, Line& finalCopy,
+                    std::int32_t& finishStep) {
   counts = {0, 0, 0};
   for (int q = 0; q < length; ++q)
     if (line[q] <= A) ++counts[line[q]];
@@ -98,8 +98,8 @@ void stepLattice(LatticeState& s) {
   s.stepCount += s.reverseTime ? -1 : 1;
   tallyAndFinish(s.directLine, length, s.directStateCount, s.stepCount, s.directFinished,
                  s.directSnapshotTaken, s.directFinal, s.directFinishStep);
-  tallyAndFinish(s.dualLine, length, s.dualStateCount, s.stepCount, s.dualFinished,
-                 s.dualSnapshotTaken, s.dualFinal, s.dualFinishStep);
+  tallyAndFinish(s.dualLine, length, s.dualStateCount, s.stepCount, s.dualFinished, s.dualSnapshotTaken,
+                 s.dualFinal, s.dualFinishStep);
 }
 
 }  // namespace quorvan

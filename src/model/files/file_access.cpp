@@ -1,8 +1,8 @@
 #include "files/file_access.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace quorvan {
 
@@ -63,8 +63,8 @@ void putInt32(unsigned char* at, std::int32_t value) {
 }
 
 std::int32_t getInt32(const unsigned char* at) {
-  const std::uint32_t u = std::uint32_t{at[0]} | (std::uint32_t{at[1]} << 8) |
-                          (std::uint32_t{at[2]} << 16) | (std::uint32_t{at[3]} << 24);
+  const std::uint32_t u = std::uint32_t{at[0]} | (std::uint32_t{at[1]} << 8) | (std::uint32_t{at[2]} << 16) |
+                          (std::uint32_t{at[3]} << 24);
   return static_cast<std::int32_t>(u);
 }
 

@@ -28,7 +28,8 @@ void placeRandomLine(Generator& gen, InitialState& initial, LatticeState& s) {
 
   std::fill_n(s.directLine.begin(), length, A);
   std::fill_n(s.directNext.begin(), length, A);
-  for (std::int32_t i = 0; i < initial.bCellList.length; ++i) s.directLine[initial.bCellList.positions[i]] = B;
+  for (std::int32_t i = 0; i < initial.bCellList.length; ++i)
+    s.directLine[initial.bCellList.positions[i]] = B;
   std::copy_n(s.directLine.begin(), length, s.initialLine.begin());
   for (int q = 0; q < length; ++q) s.dualLine[q] = s.directLine[q] == A ? B : A;
 }

@@ -30,8 +30,8 @@ class Canvas {
   virtual void fillRect(const Box& box, Rgb colour) = 0;
   virtual void disc(const Box& box, Rgb colour) = 0;
   virtual void ring(const Box& box, Rgb colour, int penWidth) = 0;
-  virtual void line(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
-                    Rgb colour, int penWidth) = 0;
+  virtual void line(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, Rgb colour,
+                    int penWidth) = 0;
   virtual void pixel(std::int64_t x, std::int64_t y, Rgb colour) = 0;
 };
 

@@ -66,7 +66,8 @@ void markA(LatticeState& s, LineMarks m, int q, std::int32_t h, Cut& cut) {
 
 }  // namespace
 
-PassLines recordMarks(LatticeState& s, const DrawSwitches& sw, bool testRunning, std::int32_t& notReturnedRuns) {
+PassLines recordMarks(LatticeState& s, const DrawSwitches& sw, bool testRunning,
+                      std::int32_t& notReturnedRuns) {
   PassLines visited;
   if (sw.notPaint) return visited;
   const int length = s.cells();

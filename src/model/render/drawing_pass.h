@@ -12,8 +12,8 @@ struct DrawSwitches {
   bool dualOrdinary = false;    // CheckBox35
   bool mA = false, mB = false, mC = false;
   bool mdA = false, mdB = false, mdC = false;
-  bool notDraw = false;         // "Not Draw": mark but do not draw
-  bool notPaint = false;        // "not paint": the pass does nothing
+  bool notDraw = false;   // "Not Draw": mark but do not draw
+  bool notPaint = false;  // "not paint": the pass does nothing
 };
 
 // Which lines a pass visits: those not yet finished twice over.
@@ -26,7 +26,8 @@ struct PassLines {
 // both lines' current row and raises the finished flags. During a test a
 // mark at or beyond the row limit ends the run instead, counted once per
 // pass. Returns the lines the pass visited.
-PassLines recordMarks(LatticeState& s, const DrawSwitches& sw, bool testRunning, std::int32_t& notReturnedRuns);
+PassLines recordMarks(LatticeState& s, const DrawSwitches& sw, bool testRunning,
+                      std::int32_t& notReturnedRuns);
 
 // The pass's second step: draws the current row of the visited lines. It
 // reads the lattice only; the marks need no canvas.

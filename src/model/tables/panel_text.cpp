@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace quorvan {
 
 void appendPointValue(std::string& out, PointValue v) {
