@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "app/image_canvas.h"
+#include "canvas/image_canvas.h"
 #include "lab/laboratory.h"
 #include "median_ratio.h"
 

@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include "app/form_build.h"
-#include "app/image_canvas.h"
+#include "canvas/image_canvas.h"
 #include "app/surface.h"
 #include "windows/about_window.h"
 #include "windows/help_window.h"

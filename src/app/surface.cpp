@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "app/image_canvas.h"
+#include "canvas/image_canvas.h"
 
 Surface::Surface(ImageCanvas* canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
   // The image covers every pixel we paint, so Qt need not erase first.

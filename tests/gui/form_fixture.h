@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/image_canvas.h"
+#include "canvas/image_canvas.h"
 #include "app/surface.h"
 #include "app/tform1.h"
 #include "lab/library_menus.h"

@@ -1,4 +1,4 @@
-#include "app/image_canvas.h"
+#include "canvas/image_canvas.h"
 
 #include <QGuiApplication>
 #include <QPainter>
