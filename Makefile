@@ -1,14 +1,17 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD   := build/release
 LAB     := lab
+# CI passes WERROR=ON so that a warning fails the build.
+WERROR  ?= OFF
+CONFIGURE = -DQUORVAN_WERROR=$(WERROR)
 
-.PHONY: run test test-asan deps build lab bench clean
+.PHONY: run test test-asan test-headless deps build lab bench clean
 
 deps:
 	@scripts/install-deps.sh
 
 build: deps
-	@cmake --preset release >/dev/null
+	@cmake --preset release $(CONFIGURE) >/dev/null
 	@cmake --build --preset release
 
 # The working directory: the skeleton of data/lab, copied without
@@ -30,9 +33,15 @@ test: build lab
 	@ctest --preset release
 
 test-asan: deps
-	@cmake --preset asan >/dev/null
+	@cmake --preset asan $(CONFIGURE) >/dev/null
 	@cmake --build --preset asan
 	@ctest --preset asan
+
+# The model, the laboratory and quorvan-lab alone, without Qt.
+test-headless: deps
+	@cmake --preset headless $(CONFIGURE) >/dev/null
+	@cmake --build --preset headless
+	@ctest --preset headless
 
 bench: build
 	@scripts/run-benchmarks.sh $(BUILD)

@@ -116,6 +116,32 @@ TEST_F(Drawing, FinishedFlagsStopDrawingAndNeverWrap) {
   EXPECT_NE(s.directFinished, 0);
 }
 
+// In the feeding view a cell sits three quarters of a cell height lower per
+// unit of weight above the scale's base, truncated to whole pixels; the
+// direct line's disc is narrowed by a quarter cell each side, the dual
+// line's is not.
+TEST_F(Drawing, FeedingShapesLandAtThreeQuartersOfACellPerWeight) {
+  lab->setChecked(Ctl::CheckBox43, false);  // "Not Draw" off
+  lab->userSpin(Ctl::UpDown8, 3);           // weight base 3
+  lab->Button58Click();
+  for (int i = 0; i < 4; ++i) lab->Button1Click();
+  canvas.calls.clear();
+  lab->Button1Click();
+  const LatticeState& s = lab->lattice;
+  int directDiscs = 0, dualDiscs = 0;
+  for (const auto& c : canvas.calls) {
+    if (c.shape != RecordingCanvas::Disc) continue;
+    const int q = static_cast<int>(c.box.left / 30);
+    const bool direct = c.box.left % 30 == 30 / 4 + 1;
+    const std::int32_t weight = direct ? s.directWeight[q] : s.dualWeight[q];
+    const auto row = static_cast<std::int64_t>(0.75 * 30 * (weight - 3));
+    EXPECT_EQ(c.box.top, row + (direct ? 2 : 30 / 4 + 2)) << "cell " << q << (direct ? " direct" : " dual");
+    ++(direct ? directDiscs : dualDiscs);
+  }
+  EXPECT_GT(directDiscs, 0);
+  EXPECT_GT(dualDiscs, 0);
+}
+
 TEST_F(Drawing, TypedCellSizesAndScaleStayOnTheSurface) {
   for (const char* size : {"0", "-40", "100000"}) {
     lab->setText(Ctl::Edit49, size);
@@ -125,7 +151,16 @@ TEST_F(Drawing, TypedCellSizesAndScaleStayOnTheSurface) {
     lab->setChecked(Ctl::CheckBox43, false);
     lab->setChecked(Ctl::CheckBox33, false);
     lab->Button58Click();
+    canvas.calls.clear();
     for (int i = 0; i < 20; ++i) lab->Button1Click();
+  }
+  // Huge cells put shapes far off the surface, at their exact 64-bit place:
+  // nothing wrapped around into view.
+  ASSERT_FALSE(canvas.calls.empty());
+  for (const auto& c : canvas.calls) {
+    EXPECT_GE(c.box.left, 0);
+    EXPECT_LE(c.box.left, std::int64_t{MaxLength} * 100000);
+    EXPECT_GE(c.box.right - c.box.left, 100000 / 2 - 4);
   }
   lab->controls.setChecked(Ctl::F3x1, true);
   lab->controls.setChecked(Ctl::F2x1, true);

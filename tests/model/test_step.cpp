@@ -96,6 +96,18 @@ TEST(StepRule, FrozenBorderSeesOnlyInsideNeighboursUpToSix) {
     advanceLine(line, next, 5, FrozenA, m);
     EXPECT_EQ(line[c.cell], c.expected) << c.what;
   }
+  // On a line long enough to hold every distance, a C cell at 0 feeds cell d
+  // through the left box of distance d only while d is at most 6.
+  for (int d = 1; d <= MaxDistance; ++d) {
+    Mask m;
+    m.left[d - 1] = true;
+    Line line{};
+    line.fill(A);
+    line[0] = C;
+    Line next{};
+    advanceLine(line, next, 12, FrozenA, m);
+    EXPECT_EQ(line[d], d <= 6 ? C : A) << "left " << d;
+  }
   // With right 1 only, the last cell has no right neighbour and is never fed.
   Mask right1;
   right1.right[0] = true;

@@ -158,6 +158,9 @@ void constructTables(int n, const std::uint8_t* observed, ConstructionState& st,
   // completion wrote is set in S, so the walk takes S and counts Total as
   // it goes, skipping the large unobserved stretches.
   const bool walkCompletion = n >= 7;
+  // N = 5 counts the value 1, every other N the value 0. No test can tell
+  // the two apart for N = 5: symmetry 1 maps 0 to 1 and every entry's
+  // orbit is completed, so the completion holds as many 1s as 0s.
   const std::uint8_t totalValue = n == 5 ? 1 : 0;
   if (completes && !walkCompletion) st.total = static_cast<std::int32_t>(std::count(S, S + size, totalValue));
   const std::uint8_t* listed = walkCompletion ? S : T;
