@@ -1,8 +1,7 @@
 // Draws the pictures the window embeds and writes them to data/pictures/.
 //
-//   g++ -std=c++20 -fPIC make_pictures.cpp -o /tmp/make_pictures \
-//       $(pkg-config --cflags --libs Qt6Gui) && \
-//   QT_QPA_PLATFORM=offscreen /tmp/make_pictures ../data/pictures
+//   cmake --build --preset release --target make_pictures &&
+//   QT_QPA_PLATFORM=offscreen build/release/bin/make_pictures data/pictures
 //
 // image9.bmp: the table of the six value permutations (identity and the
 // five kinds) as a two-colour bitmap: columns headed 0 1 2 0̄ 1̄ 2̄, row g
@@ -15,14 +14,10 @@
 #include <QString>
 #include <cstdio>
 
+#include "values.h"  // the five kinds, row 0 the identity
+
 namespace {
 
-// Row 0 is the identity, rows 1..5 the kinds; values 3..5 are the barred
-// (negated) counterparts of 0..2.
-constexpr int kPermutations[6][6] = {
-    {0, 1, 2, 3, 4, 5}, {1, 2, 0, 5, 3, 4}, {2, 0, 1, 4, 5, 3},
-    {3, 4, 5, 0, 1, 2}, {4, 5, 3, 2, 0, 1}, {5, 3, 4, 1, 2, 0},
-};
 
 void drawValue(QPainter& p, const QRect& cell, int value) {
   const QString digit = QString::number(value % 3);
@@ -58,7 +53,7 @@ bool tableOfClasses(const QString& path) {
       drawValue(p, QRect(x(c), y(0), x(c + 1) - x(c), y(1) - y(0)), c);
       for (int r = 0; r < 6; ++r)
         drawValue(p, QRect(x(c), y(r + 1) + 5, x(c + 1) - x(c), y(r + 2) - y(r + 1) - 5),
-                  kPermutations[r][c]);
+                  quorvan::kSymmetry[r][c]);
     }
   }
   return img.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).save(path, "BMP");
