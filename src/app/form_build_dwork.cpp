@@ -302,6 +302,18 @@ void TForm1::buildCompare(QWidget* parent) {
   place(Button131, 584, 36, 50, 20);
   NAMED(Button133, QPushButton, "Show RTU", g);
   place(Button133, 638, 36, 50, 20);
+  // The comparison's buttons take the row of the hidden Show buttons and
+  // the free corner above "+tem".
+  NAMED(Button137, QPushButton, "1 => 2", g);
+  place(Button137, 456, 13, 36, 20);
+  NAMED(Button136, QPushButton, "2 <= U", g);
+  place(Button136, 494, 13, 34, 20);
+  NAMED(Button141, QPushButton, "Comp.P", g);
+  place(Button141, 530, 36, 52, 20);
+  NAMED(Button135, QPushButton, "Comp P (20", g);
+  place(Button135, 584, 36, 66, 20);
+  NAMED(Button132, QPushButton, "Comp.+", g);
+  place(Button132, 652, 36, 36, 20);
 }
 
 // Three columns of class 0, 1, 2; the lower halves carry classes 3, 4, 5

@@ -86,7 +86,13 @@ void TForm1::buildMenus() {
                       {Ctl::Write11, "Write 1", false, false},
                       {Ctl::Write21, "Write 2", false, false},
                       {Ctl::WriteU1, "Write U", false, true},
-                      {Ctl::ReadtempN11, "Read temp => N1", false, false}});
+                      {Ctl::ReadtempN11, "Read temp => N1", false, true},
+                      {Ctl::Copy1to2, "Copy 1=> 2", false, false},
+                      {Ctl::Copy1toInv2, "Copy 1=> Inv 2", false, false},
+                      {Ctl::Copy2to1, "Copy 2 => 1", false, false},
+                      {Ctl::Copy1toU, "Copy 1 => U", false, false},
+                      {Ctl::CopyUto1, "Copy U => 1", false, false},
+                      {Ctl::CopyUto2, "Copy U => 2", false, false}});
   items(MenuHelp, {{Ctl::F11, "F1", false, false}, {Ctl::About1, "About", false, false}});
 
   // The stored tables: one item per library entry, in the library's order.

@@ -209,6 +209,11 @@ class TForm1 : public QMainWindow {
   QPushButton* Button130 = nullptr;
   QPushButton* Button131 = nullptr;
   QPushButton* Button133 = nullptr;
+  QPushButton* Button132 = nullptr;  // "Comp.+", hidden
+  QPushButton* Button141 = nullptr;
+  QPushButton* Button135 = nullptr;
+  QPushButton* Button137 = nullptr;
+  QPushButton* Button136 = nullptr;
 
   // --- "Single Work" (GroupBox8): display switches
   QCheckBox* CheckBox33 = nullptr;
@@ -458,6 +463,18 @@ class TForm1 : public QMainWindow {
   void Button130Click();
   void Button131Click();
   void Button133Click();
+  void Button132Click();
+  void Button141Click();
+  void Button135Click();
+  void Button137Click();
+  void Button136Click();
+  // Explore: the copies
+  void Copy1to2Click();
+  void Copy1toInv2Click();
+  void Copy2to1Click();
+  void Copy1toUClick();
+  void CopyUto1Click();
+  void CopyUto2Click();
   // "Single Work" (GroupBox8): display switches
   void CheckBox33Click();
   void CheckBox34Click();

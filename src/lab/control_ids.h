@@ -41,6 +41,8 @@
   /* Explore */ \
   X(ResNfbleN11, MenuItem) X(ResTableN21, MenuItem) X(Cytcr1, MenuItem) X(Write11, MenuItem) \
   X(Write21, MenuItem) X(WriteU1, MenuItem) X(ReadtempN11, MenuItem) \
+  X(Copy1to2, MenuItem) X(Copy1toInv2, MenuItem) X(Copy2to1, MenuItem) X(Copy1toU, MenuItem) \
+  X(CopyUto1, MenuItem) X(CopyUto2, MenuItem) \
   /* Help */ \
   X(F11, MenuItem) X(About1, MenuItem) \
   /* timers */ \
@@ -53,6 +55,7 @@
   X(Button16, Button) X(Button58, Button) X(Button119, Button) X(Button101, Button) \
   X(Button5, Button) X(Button3, Button) X(Button8, Button) X(Button103, Button) \
   X(Button130, Button) X(Button131, Button) X(Button133, Button) \
+  X(Button132, Button) X(Button141, Button) X(Button135, Button) X(Button137, Button) X(Button136, Button) \
   /* check boxes: display switches, mask, options */ \
   X(CheckBox1, CheckBox) X(CheckBox2, CheckBox) \
   X(CheckBox3, CheckBox) X(CheckBox4, CheckBox) X(CheckBox5, CheckBox) X(CheckBox6, CheckBox) \

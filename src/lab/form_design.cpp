@@ -75,7 +75,7 @@ constexpr Ctl kDesignHidden[] = {
     Ctl::Button2, Ctl::Button10, Ctl::Label21, Ctl::Edit2, Ctl::UpDown1, Ctl::Button119,
     Ctl::Button101, Ctl::Button5, Ctl::Button3, Ctl::Button8, Ctl::Button103, Ctl::Button130,
     Ctl::Button131, Ctl::Button133, Ctl::Edit6, Ctl::Edit3, Ctl::UpDown3, Ctl::Edit4, Ctl::UpDown4,
-    Ctl::RadioGroup2,
+    Ctl::RadioGroup2, Ctl::Button132,
 };
 
 // Menu items whose check mark the form shows at design time.

@@ -262,6 +262,18 @@ void Laboratory::runHandler(Ctl id) {
     case Ctl::ResNfbleN11: ResNfbleN11Click(); break;
     case Ctl::ResTableN21: ResTableN21Click(); break;
     case Ctl::Cytcr1: Cytcr1Click(); break;
+    // comparison and copies
+    case Ctl::Button132: Button132Click(); break;
+    case Ctl::Button141: Button141Click(); break;
+    case Ctl::Button135: Button135Click(); break;
+    case Ctl::Button137: Button137Click(); break;
+    case Ctl::Button136: Button136Click(); break;
+    case Ctl::Copy1to2: Copy1to2Click(); break;
+    case Ctl::Copy1toInv2: Copy1toInv2Click(); break;
+    case Ctl::Copy2to1: Copy2to1Click(); break;
+    case Ctl::Copy1toU: Copy1toUClick(); break;
+    case Ctl::CopyUto1: CopyUto1Click(); break;
+    case Ctl::CopyUto2: CopyUto2Click(); break;
     default:
       // Controls without a handler of their own (the distance-11 mask boxes,
       // the research switches, "Auto", the order of the hidden pens...).

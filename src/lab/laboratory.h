@@ -45,6 +45,10 @@ struct LabEnvironment {
   std::function<void(const std::string&)> showWarning;
   // The calendar time in whole seconds.
   std::function<std::uint32_t()> clockSeconds;
+  // Shows a save-file dialog offering `filter` (e.g. "*.dat|") and returns
+  // the chosen file name, or nothing when the user cancels. Unset, every
+  // dialog counts as cancelled.
+  std::function<std::optional<std::string>(const std::string& filter)> askFileName;
 };
 
 class Laboratory {
@@ -210,6 +214,19 @@ class Laboratory {
   void ResNfbleN11Click();
   void ResTableN21Click();
   void Cytcr1Click();
+
+  // --- comparison and copying ---------------------------------------------
+  void Button132Click();  // Compare ("Comp.+", hidden; reached through "Comp.P")
+  void Button141Click();  // "Comp.P"
+  void Button135Click();  // "Comp P (20"
+  void Button137Click();  // "1 => 2"
+  void Button136Click();  // "2 <= U"
+  void Copy1to2Click();
+  void Copy1toInv2Click();
+  void Copy2to1Click();
+  void Copy1toUClick();
+  void CopyUto1Click();
+  void CopyUto2Click();
 
  private:
   struct Depth;
