@@ -290,30 +290,30 @@ void TForm1::buildCompare(QWidget* parent) {
   place(Label216, 400, 16, 50, 16);
   NAMED(Label218, QLabel, g);
   place(Label218, 400, 36, 50, 16);
-  NAMED(CheckBox39, QCheckBox, "+tem", g);
-  place(CheckBox39, 462, 35, 60, 17);
-  NAMED(Button139, QPushButton, "R1 -> temp", g);
-  place(Button139, 530, 14, 86, 22);
-  NAMED(Label278, QLabel, g);
-  place(Label278, 622, 18, 66, 16);
-  NAMED(Button130, QPushButton, "Show RT1", g);
-  place(Button130, 530, 36, 50, 20);
-  NAMED(Button131, QPushButton, "Show Rt2", g);
-  place(Button131, 584, 36, 50, 20);
-  NAMED(Button133, QPushButton, "Show RTU", g);
-  place(Button133, 638, 36, 50, 20);
-  // The comparison's buttons take the row of the hidden Show buttons and
-  // the free corner above "+tem".
+  // Right of the counts: the copies and the temp file above, the options
+  // and the comparisons below; the Show buttons are hidden under them.
   NAMED(Button137, QPushButton, "1 => 2", g);
-  place(Button137, 456, 13, 36, 20);
+  place(Button137, 454, 13, 44, 21);
   NAMED(Button136, QPushButton, "2 <= U", g);
-  place(Button136, 494, 13, 34, 20);
+  place(Button136, 500, 13, 46, 21);
+  NAMED(Button139, QPushButton, "R1 -> temp", g);
+  place(Button139, 548, 13, 76, 21);
+  NAMED(Label278, QLabel, g);
+  place(Label278, 628, 16, 62, 16);
+  NAMED(CheckBox39, QCheckBox, "+tem", g);
+  place(CheckBox39, 454, 37, 54, 17);
   NAMED(Button141, QPushButton, "Comp.P", g);
-  place(Button141, 530, 36, 52, 20);
+  place(Button141, 508, 36, 52, 21);
   NAMED(Button135, QPushButton, "Comp P (20", g);
-  place(Button135, 584, 36, 66, 20);
+  place(Button135, 562, 36, 74, 21);
   NAMED(Button132, QPushButton, "Comp.+", g);
-  place(Button132, 652, 36, 36, 20);
+  place(Button132, 638, 36, 50, 21);
+  NAMED(Button130, QPushButton, "Show RT1", g);
+  place(Button130, 548, 36, 50, 20);
+  NAMED(Button131, QPushButton, "Show Rt2", g);
+  place(Button131, 600, 36, 50, 20);
+  NAMED(Button133, QPushButton, "Show RTU", g);
+  place(Button133, 652, 36, 36, 20);
 }
 
 // Three columns of class 0, 1, 2; the lower halves carry classes 3, 4, 5
