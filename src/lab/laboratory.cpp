@@ -262,6 +262,9 @@ void Laboratory::runHandler(Ctl id) {
     case Ctl::ResNfbleN11: ResNfbleN11Click(); break;
     case Ctl::ResTableN21: ResTableN21Click(); break;
     case Ctl::Cytcr1: Cytcr1Click(); break;
+    // batch statistics
+    case Ctl::Timer101: Timer101Click(); break;
+    case Ctl::Timer10: Timer10Timer(); break;
     // comparison and copies
     case Ctl::Button132: Button132Click(); break;
     case Ctl::Button141: Button141Click(); break;

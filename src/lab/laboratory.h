@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "analysis/analysis_state.h"
+#include "engine/batch.h"
 #include "engine/lattice.h"
 #include "files/file_access.h"
 #include "initial/generator.h"
@@ -92,6 +93,7 @@ class Laboratory {
   InitialState initial;
   DrawingGeometry drawing;
   std::int32_t notReturnedRuns = 0;
+  BatchCounters batch;
   TestState test;
   AnalysisGeometry geometry;
   PatternTables& patterns;
@@ -142,6 +144,12 @@ class Laboratory {
   void Button5Click();    // "M A =0 5"
   void RadioGroup12Click();
   void backwardStep();
+
+  // --- batch statistics ---------------------------------------------------
+  void Timer101Click();  // "Timer10": batch mode on or off
+  void Timer10Timer();   // the next batch run
+  void endOfBatchRun();
+  void showBatchLabels();
   void endOfRun();
   void analyseFinishedRun();  // Button119Click, noting the rows it rewrote
 

@@ -52,14 +52,21 @@ void Laboratory::Button2Click() {
   LatticeState& s = lattice;
   ++s.stepCallCount;
   const std::int32_t repetitions = s.oneStepFlag ? 1 : s.stepsPerCall;
+  // While "Timer10" is checked the batch decides when a run is over.
+  const bool batchMode = controls.checked(Ctl::Timer101);
   for (std::int32_t i = 0; i < repetitions; ++i) {
     stepLattice(s);
-    if (s.directFinished != 0 && s.dualFinished != 0 && s.stepCount > 2) {
+    if (batchMode) {
+      if (batchRunOver(s)) {
+        endOfBatchRun();
+        return;
+      }
+    } else if (s.directFinished != 0 && s.dualFinished != 0 && s.stepCount > 2) {
       endOfRun();
       return;
     }
   }
-  setLabel(Ctl::StatusBar1, s.stepCount);
+  if (!batchMode || s.stepCount % 32 == 0) setLabel(Ctl::StatusBar1, s.stepCount);
   Button3Click();
 }
 
