@@ -175,17 +175,24 @@ void TForm1::buildInitial() {
   NAMED(Edit7, QLineEdit, g);
   Edit7->setAlignment(Qt::AlignRight);
   place(Edit7, 100, 20, 38, 21);
-  // Hidden in the form: the C count and the two pens.
+  // Hidden in the form: the C count, and the two pens in their own hidden
+  // groups "C" and "Afr".
   NAMED(Edit6, QLineEdit, g);
   place(Edit6, 100, 20, 38, 21);
-  NAMED(Edit3, QLineEdit, g);
-  place(Edit3, 6, 20, 24, 20);
-  NAMED(UpDown3, UpDown, g);
-  place(UpDown3, 30, 20, 14, 20);
-  NAMED(Edit4, QLineEdit, g);
-  place(Edit4, 46, 20, 24, 20);
-  NAMED(UpDown4, UpDown, g);
-  place(UpDown4, 70, 20, 14, 20);
+  NAMED(GroupBoxPenC, QGroupBox, "C", g);
+  opaque(GroupBoxPenC);
+  place(GroupBoxPenC, 4, 4, 64, 42);
+  NAMED(Edit3, QLineEdit, GroupBoxPenC);
+  place(Edit3, 6, 16, 30, 20);
+  NAMED(UpDown3, UpDown, GroupBoxPenC);
+  place(UpDown3, 36, 16, 14, 20);
+  NAMED(GroupBoxPenAfr, QGroupBox, "Afr", g);
+  opaque(GroupBoxPenAfr);
+  place(GroupBoxPenAfr, 74, 4, 64, 42);
+  NAMED(Edit4, QLineEdit, GroupBoxPenAfr);
+  place(Edit4, 6, 16, 30, 20);
+  NAMED(UpDown4, UpDown, GroupBoxPenAfr);
+  place(UpDown4, 36, 16, 14, 20);
   NAMED(Button8, QPushButton, "Clear", g);
   place(Button8, 6, 18, 62, 24);
 }

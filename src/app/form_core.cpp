@@ -52,6 +52,7 @@ TForm1::TForm1(quorvan::LabEnvironment env, QWidget* parent)
   // otherwise drop.
   initResources();
   if (!env.showWarning) env.showWarning = [this](const std::string& text) { showWarning(text); };
+  if (!env.askFileName) env.askFileName = [this](const std::string& filter) { return askFileName(filter); };
   lab_ = std::make_unique<quorvan::Laboratory>(std::move(env));
   lab_->setCanvas(canvas_.get());
 
@@ -95,6 +96,7 @@ TForm1::TForm1(quorvan::LabEnvironment env, QWidget* parent)
   buildResults();
   buildLength();
   buildInitial();
+  buildXY();
   buildScale();
   buildBatchPanel();
   buildResearchPanel();
@@ -104,6 +106,8 @@ TForm1::TForm1(quorvan::LabEnvironment env, QWidget* parent)
 
   about_ = new AboutWindow(this);
   help_ = new HelpWindow(this);
+  // After the wiring of the main window's slots: "Show initial" wires its own.
+  buildShowInitial();
 
   // The form's design state, once for every control; after this only what
   // the core changes is applied.

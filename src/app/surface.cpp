@@ -1,5 +1,6 @@
 #include "app/surface.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -9,6 +10,28 @@
 Surface::Surface(ImageCanvas* canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
   // The image covers every pixel we paint, so Qt need not erase first.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Moves are reported with no button held, for the coordinate labels.
+  setMouseTracking(true);
+}
+
+// A control that ignores a press passes it on to us; it is still that
+// control's press, not the diagram's.
+void Surface::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (childAt(p)) {
+    event->ignore();
+    return;
+  }
+  emit pressed(p.x(), p.y(), event->button());
+}
+
+void Surface::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (childAt(p)) {
+    event->ignore();
+    return;
+  }
+  emit moved(p.x(), p.y());
 }
 
 void Surface::flushDirty() {

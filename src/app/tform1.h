@@ -29,6 +29,8 @@ class ImageCanvas;
 class Surface;
 class AboutWindow;
 class HelpWindow;
+class QFileDialog;
+class TForm3;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -43,6 +45,7 @@ class TForm1 : public QMainWindow {
   Surface* surface() const { return surface_; }
   AboutWindow* aboutWindow() const { return about_; }
   HelpWindow* helpWindow() const { return help_; }
+  TForm3* showInitialWindow() const { return form3_; }
   // The widget, action, menu or timer of a control (the window itself for
   // TForm1).
   QObject* control(quorvan::Ctl id) const { return objects_[static_cast<std::size_t>(id)]; }
@@ -286,11 +289,21 @@ class TForm1 : public QMainWindow {
   QPushButton* Button58 = nullptr;
   QLineEdit* Edit7 = nullptr;
   QLineEdit* Edit6 = nullptr;
+  QGroupBox* GroupBoxPenC = nullptr;
   QLineEdit* Edit3 = nullptr;
   UpDown* UpDown3 = nullptr;
+  QGroupBox* GroupBoxPenAfr = nullptr;
   QLineEdit* Edit4 = nullptr;
   UpDown* UpDown4 = nullptr;
   QPushButton* Button8 = nullptr;
+
+  // --- "XY" (hidden): where the mouse is over the diagram
+  QGroupBox* GroupBoxXY = nullptr;
+  QLabel* LabelMouseX = nullptr;
+  QLabel* LabelMouseY = nullptr;
+
+  // --- The save dialog of "Write RCA", made when first needed
+  QFileDialog* SaveDialog1 = nullptr;
 
   // --- "Scale" (GroupBox21)
   QLineEdit* Edit49 = nullptr;
@@ -377,6 +390,37 @@ class TForm1 : public QMainWindow {
   QAction* randomize2 = nullptr;
   QAction* Nonreversible1 = nullptr;
   QAction* Viewinitial1 = nullptr;
+  QAction* FShowinitial1 = nullptr;
+  QAction* XXX1 = nullptr;
+  QAction* Make1 = nullptr;
+  QAction* Iesinv1 = nullptr;
+  QAction* Clear1 = nullptr;
+  QAction* Clearall1 = nullptr;
+  QAction* Line1 = nullptr;
+  QAction* LineCenter1 = nullptr;
+  QAction* N14 = nullptr;
+  QAction* CBCNtimes1 = nullptr;
+  QAction* Center1 = nullptr;
+  QAction* RANDOM2 = nullptr;
+  QAction* READFROMFILE1 = nullptr;
+  QAction* READFROMFILER1 = nullptr;
+  QAction* WriteCA1 = nullptr;
+  QAction* Wsq21 = nullptr;
+  QAction* Wsq31 = nullptr;
+  QAction* Wsq41 = nullptr;
+  QAction* Wsq51 = nullptr;
+  QAction* ReadCA1 = nullptr;
+  QAction* sq21 = nullptr;
+  QAction* Rsq31 = nullptr;
+  QAction* sq41 = nullptr;
+  QAction* Rsq51 = nullptr;
+  QAction* Readmask1 = nullptr;
+  QAction* Writemask1 = nullptr;
+  QAction* Readrandom1 = nullptr;
+  QAction* Writerandom1 = nullptr;
+  QAction* WriteRCA1 = nullptr;
+  QAction* N159101 = nullptr;
+  QAction* Mousesoliton1 = nullptr;
   QAction* MainPanel1 = nullptr;
   QAction* SingleWork1 = nullptr;
   QAction* Scale1 = nullptr;
@@ -550,6 +594,41 @@ class TForm1 : public QMainWindow {
   void randomize2Click();
   void Nonreversible1Click();
   void Viewinitial1Click();
+  // Initial and File2: line files, line commands, "Show initial"
+  void FShowinitial1Click();
+  void XXX1Click();
+  void Make1Click();
+  void Iesinv1Click();
+  void Clear1Click();
+  void Clearall1Click();
+  void Line1Click();
+  void LineCenter1Click();
+  void N14Click();
+  void CBCNtimes1Click();
+  void Center1Click();
+  void RANDOM2Click();
+  void READFROMFILE1Click();
+  void READFROMFILER1Click();
+  void WriteCA1Click();
+  void Wsq21Click();
+  void Wsq31Click();
+  void Wsq41Click();
+  void Wsq51Click();
+  void ReadCA1Click();
+  void sq21Click();
+  void Rsq31Click();
+  void sq41Click();
+  void Rsq51Click();
+  void Readmask1Click();
+  void Writemask1Click();
+  void Readrandom1Click();
+  void Writerandom1Click();
+  void WriteRCA1Click();
+  void N159101Click();
+  void Mousesoliton1Click();
+  // The mouse over the bare diagram
+  void FormMouseDown(int x, int y, Qt::MouseButton button);
+  void FormMouseMove(int x, int y);
   void MainPanel1Click();
   void SingleWork1Click();
   void Scale1Click();
@@ -609,6 +688,8 @@ class TForm1 : public QMainWindow {
   void buildResults();
   void buildLength();
   void buildInitial();
+  void buildXY();
+  void buildShowInitial();
   void buildScale();
   void buildBatchPanel();
   void buildMaskPanels();
@@ -632,12 +713,15 @@ class TForm1 : public QMainWindow {
   void applyPanel(quorvan::Ctl id, bool force);
   void flushPanels();
   void showWarning(const std::string& text);
+  // The save dialog `SaveDialog1` with a filter in the form "*.dat|".
+  std::optional<std::string> askFileName(const std::string& filter);
 
   std::unique_ptr<ImageCanvas> canvas_;
   std::unique_ptr<quorvan::Laboratory> lab_;
   Surface* surface_ = nullptr;
   AboutWindow* about_ = nullptr;
   HelpWindow* help_ = nullptr;
+  TForm3* form3_ = nullptr;
   std::array<QObject*, quorvan::kControlCount> objects_{};
   std::array<std::uint32_t, quorvan::kControlCount> shownGeneration_{};
   QTimer* panelTimer_ = nullptr;  // applies very long panel texts a moment later

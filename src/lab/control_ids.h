@@ -17,6 +17,8 @@
   X(GroupBoxOffsets, Group) X(GroupBoxCnfrol, Group) X(GroupBoxResultsCr, Group) \
   X(GroupBoxRes, Group) X(GroupBox20, Group) X(GroupBoxManage, Group) \
   X(GroupBoxStepWork, Group) X(GroupBoxTheory, Group) \
+  /* the hidden groups of the pens inside "Initial", and "XY" */ \
+  X(GroupBoxPenC, Group) X(GroupBoxPenAfr, Group) X(GroupBoxXY, Group) \
   /* the menu bar, left to right */ \
   X(MenuFile, Menu) X(MenuFile2, Menu) X(MenuInitial, Menu) X(MenuView, Menu) \
   X(MenuView2, Menu) X(MenuT6, Menu) X(MenuNEW, Menu) X(Menu1DIM, Menu) X(MenuZAD, Menu) \
@@ -25,9 +27,18 @@
   X(MenuExplore, Menu) X(MenuHelp, Menu) \
   /* File */ \
   X(Starttest1, MenuItem) X(Stoptest1, MenuItem) X(Clearresults1, MenuItem) \
+  /* File2: line, mask and example files, a preset, a check mark */ \
+  X(WriteCA1, MenuItem) X(Wsq21, MenuItem) X(Wsq31, MenuItem) X(Wsq41, MenuItem) X(Wsq51, MenuItem) \
+  X(ReadCA1, MenuItem) X(sq21, MenuItem) X(Rsq31, MenuItem) X(sq41, MenuItem) X(Rsq51, MenuItem) \
+  X(Readmask1, MenuItem) X(Writemask1, MenuItem) X(Readrandom1, MenuItem) X(Writerandom1, MenuItem) \
+  X(WriteRCA1, MenuItem) X(N159101, MenuItem) X(Mousesoliton1, MenuItem) \
   /* Initial */ \
   X(isSMES1, MenuItem) X(Timer101, MenuItem) X(notITZ1, MenuItem) X(randomize2, MenuItem) \
   X(Nonreversible1, MenuItem) X(Viewinitial1, MenuItem) \
+  X(FShowinitial1, MenuItem) X(XXX1, MenuItem) X(Make1, MenuItem) X(Iesinv1, MenuItem) X(Clear1, MenuItem) \
+  X(Clearall1, MenuItem) X(Line1, MenuItem) X(LineCenter1, MenuItem) X(N14, MenuItem) \
+  X(CBCNtimes1, MenuItem) X(Center1, MenuItem) X(RANDOM2, MenuItem) X(READFROMFILE1, MenuItem) \
+  X(READFROMFILER1, MenuItem) \
   /* View */ \
   X(MainPanel1, MenuItem) X(SingleWork1, MenuItem) X(Scale1, MenuItem) X(Extended1, MenuItem) \
   X(F2x1, MenuItem) X(F3x1, MenuItem) X(ResT0c1c11, MenuItem) X(N7, MenuItem) \
@@ -94,6 +105,8 @@
   /* single labels of several groups */ \
   X(Label21, Label) X(Label225, Label) X(Label107, Label) X(Label108, Label) \
   X(Label278, Label) X(LabelCheck, Label) \
+  /* "XY": where the mouse is over the diagram */ \
+  X(LabelMouseX, Label) X(LabelMouseY, Label) \
   /* "N total" */ \
   X(Label138, Label) X(Label139, Label) \
   /* "RESULTS (Cr)" */ \
@@ -116,6 +129,15 @@
   /* text panels */ \
   X(RichEdit3, RichEdit) X(RichEdit4, RichEdit) X(RichEdit5, RichEdit) X(RichEdit6, RichEdit) \
   X(RichEdit7, RichEdit) X(RichEdit8, RichEdit) X(RichEdit9, RichEdit) X(RichEdit10, RichEdit) \
+  /* "Show initial" (TForm3); its controls carry the window's name first */ \
+  X(TForm3, Window) X(Form3Edit1, Edit) X(Form3Edit2, Edit) X(Form3Edit11, Edit) X(Form3Button1, Button) \
+  X(Form3Edit3, Edit) X(Form3Edit4, Edit) X(Form3Edit5, Edit) X(Form3Edit6, Edit) X(Form3Edit7, Edit) \
+  X(Form3Edit8, Edit) X(Form3Edit9, Edit) X(Form3Edit10, Edit) X(Form3Edit12, Edit) X(Form3Edit13, Edit) \
+  X(Form3Edit14, Edit) X(Form3Edit15, Edit) X(Form3Edit16, Edit) X(Form3Edit17, Edit) X(Form3Edit18, Edit) \
+  X(Form3Edit19, Edit) X(Form3Edit20, Edit) X(Form3Edit21, Edit) X(Form3Edit22, Edit) X(Form3Edit23, Edit) \
+  X(Form3Edit24, Edit) X(Form3Edit25, Edit) X(Form3Edit26, Edit) X(Form3Edit27, Edit) X(Form3Edit28, Edit) \
+  X(Form3Edit29, Edit) X(Form3Edit30, Edit) X(Form3Edit31, Edit) X(Form3Edit32, Edit) X(Form3Edit33, Edit) \
+  X(Form3Edit34, Edit) X(Form3Edit35, Edit) \
   /* pictures */ \
   X(Image9, Image) X(Image2, Image) X(Image3, Image) X(Image4, Image) X(Image5, Image) \
   X(Image6, Image) X(Image7, Image) X(Image10, Image) X(Image11, Image)

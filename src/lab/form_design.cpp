@@ -65,6 +65,18 @@ constexpr TextValue kDesignTexts[] = {
     {Ctl::RichEdit4, "Resolution Table (=0)"}, {Ctl::RichEdit5, "Resolution Table (=1)"},
     {Ctl::RichEdit6, "Resolution Table (=2)"}, {Ctl::RichEdit7, "Resolution Table (=3 (-0))"},
     {Ctl::RichEdit8, "Resolution Table (=4 (-1))"}, {Ctl::RichEdit9, "Resolution Table (=5 (-2))"},
+    // "XY"
+    {Ctl::LabelMouseX, "0"}, {Ctl::LabelMouseY, "0"},
+    // "Show initial": the counts, the square's width, every entry "0"
+    {Ctl::Form3Edit1, "0"}, {Ctl::Form3Edit2, "8"}, {Ctl::Form3Edit11, "131"},
+    {Ctl::Form3Edit3, "0"}, {Ctl::Form3Edit4, "0"}, {Ctl::Form3Edit5, "0"}, {Ctl::Form3Edit6, "0"},
+    {Ctl::Form3Edit7, "0"}, {Ctl::Form3Edit8, "0"}, {Ctl::Form3Edit9, "0"}, {Ctl::Form3Edit10, "0"},
+    {Ctl::Form3Edit12, "0"}, {Ctl::Form3Edit13, "0"}, {Ctl::Form3Edit14, "0"}, {Ctl::Form3Edit15, "0"},
+    {Ctl::Form3Edit16, "0"}, {Ctl::Form3Edit17, "0"}, {Ctl::Form3Edit18, "0"}, {Ctl::Form3Edit19, "0"},
+    {Ctl::Form3Edit20, "0"}, {Ctl::Form3Edit21, "0"}, {Ctl::Form3Edit22, "0"}, {Ctl::Form3Edit23, "0"},
+    {Ctl::Form3Edit24, "0"}, {Ctl::Form3Edit25, "0"}, {Ctl::Form3Edit26, "0"}, {Ctl::Form3Edit27, "0"},
+    {Ctl::Form3Edit28, "0"}, {Ctl::Form3Edit29, "0"}, {Ctl::Form3Edit30, "0"}, {Ctl::Form3Edit31, "0"},
+    {Ctl::Form3Edit32, "0"}, {Ctl::Form3Edit33, "0"}, {Ctl::Form3Edit34, "0"}, {Ctl::Form3Edit35, "0"},
 };
 
 // Hidden in the form: research groups, hidden buttons and edits.
@@ -74,7 +86,7 @@ constexpr Ctl kDesignHidden[] = {
     Ctl::CheckBox46, Ctl::Button93, Ctl::Button127, Ctl::Button129, Ctl::Button122,
     Ctl::Button2, Ctl::Button10, Ctl::Label21, Ctl::Edit2, Ctl::UpDown1, Ctl::Button119,
     Ctl::Button101, Ctl::Button5, Ctl::Button3, Ctl::Button8, Ctl::Button103, Ctl::Button130,
-    Ctl::Button131, Ctl::Button133, Ctl::Edit6, Ctl::Edit3, Ctl::UpDown3, Ctl::Edit4, Ctl::UpDown4,
+    Ctl::Button131, Ctl::Button133, Ctl::Edit6, Ctl::GroupBoxPenC, Ctl::GroupBoxPenAfr, Ctl::GroupBoxXY,
     Ctl::RadioGroup2, Ctl::Button132,
 };
 

@@ -79,6 +79,16 @@ void Laboratory::userSpin(Ctl id, std::int32_t position) {
   runHandler(id);
 }
 
+void Laboratory::mouseDown(std::int64_t x, std::int64_t y, MouseButton button) {
+  Depth d(*this);
+  FormMouseDown(button, x, y);
+}
+
+void Laboratory::mouseMove(std::int64_t x, std::int64_t y) {
+  Depth d(*this);
+  FormMouseMove(x, y);
+}
+
 void Laboratory::timerTick(Ctl timer) {
   if (busy() || !controls.checked(timer)) return;
   Depth d(*this);
@@ -189,7 +199,53 @@ void Laboratory::runHandler(Ctl id) {
     case Ctl::isSMES1:
     case Ctl::notITZ1:
     case Ctl::Nonreversible1:
+    case Ctl::Mousesoliton1:
     case Ctl::randomize2: toggleOwnCheck(id); break;
+    // line, mask, example and picture files
+    case Ctl::WriteCA1: WriteCA1Click(); break;
+    case Ctl::Wsq21: Wsq21Click(); break;
+    case Ctl::Wsq31: Wsq31Click(); break;
+    case Ctl::Wsq41: Wsq41Click(); break;
+    case Ctl::Wsq51: Wsq51Click(); break;
+    case Ctl::ReadCA1: ReadCA1Click(); break;
+    case Ctl::sq21: sq21Click(); break;
+    case Ctl::Rsq31: Rsq31Click(); break;
+    case Ctl::sq41: sq41Click(); break;
+    case Ctl::Rsq51: Rsq51Click(); break;
+    case Ctl::Readmask1: Readmask1Click(); break;
+    case Ctl::Writemask1: Writemask1Click(); break;
+    case Ctl::Readrandom1: Readrandom1Click(); break;
+    case Ctl::Writerandom1: Writerandom1Click(); break;
+    case Ctl::WriteRCA1: WriteRCA1Click(); break;
+    case Ctl::READFROMFILE1: READFROMFILE1Click(); break;
+    case Ctl::READFROMFILER1: READFROMFILER1Click(); break;
+    // other line commands
+    case Ctl::XXX1: XXX1Click(); break;
+    case Ctl::N159101: N159101Click(); break;
+    case Ctl::Make1: Make1Click(); break;
+    case Ctl::Iesinv1: Iesinv1Click(); break;
+    case Ctl::Clear1: Clear1Click(); break;
+    case Ctl::Clearall1: Clearall1Click(); break;
+    case Ctl::Line1:
+    case Ctl::LineCenter1: Line1Click(); break;
+    case Ctl::N14: N14Click(); break;
+    case Ctl::CBCNtimes1: CBCNtimes1Click(); break;
+    case Ctl::Center1: Center1Click(); break;
+    case Ctl::RANDOM2: RANDOM2Click(); break;
+    // "Show initial"
+    case Ctl::FShowinitial1: FShowinitial1Click(); break;
+    case Ctl::Form3Edit1: Form3Edit1Change(); break;
+    case Ctl::Form3Edit2: Form3Edit2Change(); break;
+    case Ctl::Form3Edit11: Form3Edit11Change(); break;
+    case Ctl::Form3Edit3:
+    case Ctl::Form3Edit4:
+    case Ctl::Form3Edit5:
+    case Ctl::Form3Edit6:
+    case Ctl::Form3Edit7:
+    case Ctl::Form3Edit8:
+    case Ctl::Form3Edit9:
+    case Ctl::Form3Edit10: Form3EntryEditChange(id); break;
+    case Ctl::Form3Button1: Form3Button1Click(); break;
     // test loop
     case Ctl::Button125:
     case Ctl::Starttest1: Button125Click(); break;

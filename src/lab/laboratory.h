@@ -22,6 +22,7 @@
 #include "files/file_access.h"
 #include "initial/generator.h"
 #include "initial/initial_state.h"
+#include "initial/tool_files.h"
 #include "lab/control_model.h"
 #include "render/canvas.h"
 #include "render/drawing_state.h"
@@ -52,6 +53,9 @@ struct LabEnvironment {
   std::function<std::optional<std::string>(const std::string& filter)> askFileName;
 };
 
+// The mouse buttons a press can come from; every one edits alike.
+enum class MouseButton : std::uint8_t { Left, Right, Middle };
+
 class Laboratory {
  public:
   explicit Laboratory(LabEnvironment env = {});
@@ -65,6 +69,10 @@ class Laboratory {
   void userSelect(Ctl id, std::int32_t item);    // radio group item
   void userType(Ctl id, std::string_view text);  // edit text
   void userSpin(Ctl id, std::int32_t position);  // spinner arrow
+  // The mouse over the bare diagram (not over a group), at a point of the
+  // main window's client area, the canvas's own coordinates.
+  void mouseDown(std::int64_t x, std::int64_t y, MouseButton button = MouseButton::Left);
+  void mouseMove(std::int64_t x, std::int64_t y);
   // A timer's tick. Ignored while another handler is still running (a
   // "Warning" box keeps the window's event loop going), so no tick can start
   // a run or an analysis before the current one has returned.
@@ -91,6 +99,7 @@ class Laboratory {
   LatticeState& lattice;
   Generator generator;
   InitialState initial;
+  ToolData tools;  // freeze mask, example table, picture size
   DrawingGeometry drawing;
   std::int32_t notReturnedRuns = 0;
   BatchCounters batch;
@@ -176,6 +185,52 @@ class Laboratory {
   void toggleOwnCheck(Ctl menuItem);
   void fullReset();
   void partialReset();
+
+  // --- line, mask, example and picture files ------------------------------
+  void WriteCA1Click();  // "Write square"
+  void Wsq21Click();
+  void Wsq31Click();
+  void Wsq41Click();
+  void Wsq51Click();
+  void ReadCA1Click();  // "Read square"
+  void sq21Click();     // "R sq(2)"
+  void Rsq31Click();
+  void sq41Click();
+  void Rsq51Click();
+  void Readmask1Click();
+  void Writemask1Click();
+  void Readrandom1Click();   // "Read Exr.dat"
+  void Writerandom1Click();  // "Write Exr.dat"
+  void WriteRCA1Click();
+  void SaveDialog1CanClose(const std::string& fileName);
+  void READFROMFILE1Click();
+  void READFROMFILER1Click();
+  void applyLoadedLength();
+
+  // --- other line commands and the mouse ----------------------------------
+  void XXX1Click();
+  void N159101Click();  // "Re 15 9 10"
+  void Make1Click();
+  void Iesinv1Click();
+  void Clear1Click();
+  void Clearall1Click();
+  void Line1Click();  // also "Line Center"
+  void N14Click();    // "N times CB"
+  void CBCNtimes1Click();
+  void Center1Click();
+  void RANDOM2Click();
+  void drawSquareFrame();
+  void FormMouseDown(MouseButton button, std::int64_t x, std::int64_t y);
+  void FormMouseMove(std::int64_t x, std::int64_t y);
+
+  // --- "Show initial" (TForm3) ---------------------------------------------
+  void FShowinitial1Click();  // "(F) Show initial": the window's FormShow
+  void Form3FormShow();
+  void Form3Edit1Change();
+  void Form3Edit2Change();
+  void Form3Edit11Change();
+  void Form3EntryEditChange(Ctl edit);  // Edit3..Edit10
+  void Form3Button1Click();             // "DO"
 
   // --- test loop ----------------------------------------------------------
   void Button125Click();  // "Start test"

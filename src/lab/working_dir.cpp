@@ -6,6 +6,9 @@
 #include <system_error>
 #include <vector>
 
+#include "initial/tool_files.h"
+#include "render/sample_picture.h"
+
 namespace quorvan {
 namespace {
 
@@ -13,6 +16,10 @@ constexpr SkeletonEntry kSkeleton[] = {
     {"CA/ca.dat", 154},     {"CA/ca2.dat", 154},  {"CA/ca3.dat", 154},  {"CA/ca4.dat", 154},
     {"CA/ca5.dat", 154},    {"RT/rt1.dat", 8044}, {"RT/rt2.dat", 8044}, {"RT/rtU.dat", 8044},
     {"RT/rtemp.dat", 8044}, {"RT_4/", 0},         {"RT_5/", 0},         {"RT_6/", 0},
+    // The freeze mask of the start-up square (11 x 11), the example table,
+    // and the picture of the "READ FROM FILE" items, drawn by the model.
+    {"MA/mafin.dat", 121},  {"examp/Exr.dat", ExampleTableSize},
+    {"data/1_1.BMP", 54 + 3 * SamplePictureSide * SamplePictureSide, samplePicture},
 };
 
 }  // namespace
@@ -31,8 +38,9 @@ bool prepareWorkingDirectory(const std::string& dir, std::string* error) {
       fs::create_directories(p.parent_path(), ec);
       if (!fs::exists(p, ec)) {
         std::ofstream out(p, std::ios::binary);
-        const std::vector<char> zeros(e.size, 0);
-        out.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
+        std::vector<unsigned char> bytes = e.content ? e.content() : std::vector<unsigned char>(e.size, 0);
+        bytes.resize(e.size, 0);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         if (!out) ec = std::make_error_code(std::errc::io_error);
       }
     }

@@ -5,12 +5,15 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace quorvan {
 
 struct SkeletonEntry {
   const char* path;  // relative; a folder when size is 0 and the path ends in '/'
   std::size_t size;  // bytes of a zero-filled file
+  // The file's bytes when it is not zero-filled (the picture), else null.
+  std::vector<unsigned char> (*content)() = nullptr;
 };
 
 std::span<const SkeletonEntry> workingDirectorySkeleton();

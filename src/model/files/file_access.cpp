@@ -1,8 +1,11 @@
 #include "files/file_access.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
 #include <cerrno>
+#include <cstdlib>
 
 namespace quorvan {
 
@@ -21,7 +24,49 @@ bool FileAccess::openExisting(std::string_view path, File& file) const {
   return file.fd_ >= 0;
 }
 
+bool FileAccess::replaceWhole(std::string_view path, const void* bytes, std::size_t n) const {
+  std::string target = resolve(path);
+  if (target.empty()) return false;
+  // A link is followed, so the file it names gets the bytes, not the link.
+  if (char* real = ::realpath(target.c_str(), nullptr)) {
+    target = real;
+    std::free(real);
+  }
+  struct stat old {};
+  const bool existed = ::stat(target.c_str(), &old) == 0;
+  if (existed && !S_ISREG(old.st_mode)) return false;
+
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = target + ".part" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
+  if (fd < 0) return false;
+  File f;
+  f.fd_ = fd;
+  bool ok = f.write(bytes, n) == n;
+  if (ok && existed) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+  if (ok) ok = ::fsync(fd) == 0;
+  f.close();
+  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
 FileAccess::File::~File() { close(); }
+
+bool FileAccess::File::seek(std::int64_t offset) {
+  if (fd_ < 0 || offset < 0) return false;
+  return ::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
+}
+
+std::int64_t FileAccess::File::size() const {
+  struct stat st {};
+  if (fd_ < 0 || ::fstat(fd_, &st) != 0) return -1;
+  return static_cast<std::int64_t>(st.st_size);
+}
 
 void FileAccess::File::close() {
   if (fd_ >= 0) ::close(fd_);

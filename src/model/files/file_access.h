@@ -26,6 +26,11 @@ class FileAccess {
     // Reads up to n bytes from the current offset; returns how many arrived.
     std::size_t read(void* into, std::size_t n);
     std::size_t write(const void* from, std::size_t n);
+    // Moves to a byte offset from the start; false when the offset cannot be
+    // reached (negative, or the file is closed).
+    bool seek(std::int64_t offset);
+    // The file's length in bytes; -1 when it is closed or cannot be told.
+    std::int64_t size() const;
     void close();
 
    private:
@@ -34,6 +39,13 @@ class FileAccess {
   };
 
   bool openExisting(std::string_view path, File& file) const;
+
+  // Makes `path` hold exactly these bytes, creating the file when it is
+  // missing: the only writer that may create or shorten a file. The bytes go
+  // to a fresh file beside it first, which then takes the old one's place,
+  // so a write that fails part way leaves the old file as it was. False when
+  // nothing could be written.
+  bool replaceWhole(std::string_view path, const void* bytes, std::size_t n) const;
   const std::string& workDir() const { return workDir_; }
 
  private:
