@@ -106,7 +106,8 @@ void TForm1::buildMenus() {
                    {Ctl::N7, "Res.T =0=1=2=3=4=5", true, false},
                    {Ctl::N0colomn1, "+0 colomn", true, false},
                    {Ctl::Res01231, "Res 0 => 1,2,3", true, true},
-                   {Ctl::Dontshow1, "Don't show", true, false}});
+                   {Ctl::Dontshow1, "Don't show", true, true},
+                   {Ctl::MainTable1, "Main Table", false, false}});
   items(MenuView2, {{Ctl::INTEGRATEDPanel1, "INTEGRATED Panel", true, false},
                     {Ctl::PanelInt1, "Panel  Int.", false, false}});
   items(MenuEXPO1, {{Ctl::notpaint1, "not paint", true, false}});

@@ -17,6 +17,7 @@
 #include "app/surface.h"
 #include "windows/about_window.h"
 #include "windows/help_window.h"
+#include "windows/mask_window.h"
 
 using quorvan::Ctl;
 using quorvan::Kind;
@@ -108,6 +109,7 @@ TForm1::TForm1(quorvan::LabEnvironment env, QWidget* parent)
   help_ = new HelpWindow(this);
   // After the wiring of the main window's slots: "Show initial" wires its own.
   buildShowInitial();
+  mask_ = new MaskWindow(this);
 
   // The form's design state, once for every control; after this only what
   // the core changes is applied.

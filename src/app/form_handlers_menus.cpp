@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "windows/about_window.h"
 #include "windows/help_window.h"
+#include "windows/mask_window.h"
 
 using quorvan::Ctl;
 
@@ -41,3 +42,4 @@ void TForm1::ReadtempN11Click() { click(Ctl::ReadtempN11); }
 
 void TForm1::F11Click() { help_->exec(); }
 void TForm1::About1Click() { about_->exec(); }
+void TForm1::MainTable1Click() { mask_->exec(); }

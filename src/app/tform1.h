@@ -31,6 +31,7 @@ class AboutWindow;
 class HelpWindow;
 class QFileDialog;
 class TForm3;
+class MaskWindow;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -46,6 +47,7 @@ class TForm1 : public QMainWindow {
   AboutWindow* aboutWindow() const { return about_; }
   HelpWindow* helpWindow() const { return help_; }
   TForm3* showInitialWindow() const { return form3_; }
+  MaskWindow* maskWindow() const { return mask_; }
   // The widget, action, menu or timer of a control (the window itself for
   // TForm1).
   QObject* control(quorvan::Ctl id) const { return objects_[static_cast<std::size_t>(id)]; }
@@ -653,6 +655,7 @@ class TForm1 : public QMainWindow {
   void ReadtempN11Click();
   void F11Click();
   void About1Click();
+  void MainTable1Click();  // View: "Main Table"
   // Timers
   void Timer1Timer();
   void Timer10Timer();
@@ -722,6 +725,7 @@ class TForm1 : public QMainWindow {
   AboutWindow* about_ = nullptr;
   HelpWindow* help_ = nullptr;
   TForm3* form3_ = nullptr;
+  MaskWindow* mask_ = nullptr;
   std::array<QObject*, quorvan::kControlCount> objects_{};
   std::array<std::uint32_t, quorvan::kControlCount> shownGeneration_{};
   QTimer* panelTimer_ = nullptr;  // applies very long panel texts a moment later

@@ -21,7 +21,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/atlas_command.h"
+#include "cli/batch_command.h"
 #include "cli/pictures.h"
+#include "cli/progress.h"
 #include "cli/script.h"
 #include "lab/laboratory.h"
 #include "lab/scheduler.h"
@@ -137,14 +140,6 @@ const CLI::Validator kOrder(
     },
     "", "order");
 
-void progress(std::ostream& err, long long done, long long total) {
-  constexpr int kWidth = 40;
-  const int filled = total > 0 ? static_cast<int>(kWidth * done / total) : kWidth;
-  char line[128];
-  std::snprintf(line, sizeof line, "\r[%.*s%*s] %lld/%lld trials", filled,
-                "########################################", kWidth - filled, "", done, total);
-  err << line << std::flush;
-}
 
 int runTest(const TestOptions& o, const CliStreams& io) {
   std::ostream& out = io.out;
@@ -199,7 +194,7 @@ int runTest(const TestOptions& o, const CliStreams& io) {
     }
     const long long done = lab->analysesRun - analysedBefore;
     if (io.progress && done != lastShown && (done % 10 == 0 || done == o.trials)) {
-      progress(io.err, done, o.trials);
+      drawProgress(io.err, done, o.trials, "trials");
       lastShown = done;
     }
   }
@@ -365,10 +360,45 @@ int runLabCli(int argc, const char* const* argv, const CliStreams& io) {
       "  picture FILE.png      the diagram as the window draws it\n"
       "  # ...                 a comment");
 
+  BatchOptions b;
+  std::string batchRuns = "1000", batchClock;
+  CLI::App* batch = app.add_subcommand(
+      "batch", "Runs the batch statistics of \"Timer10\" at full speed: random runs of 20..39 cells.");
+  batch->add_option("--runs", batchRuns, "ended runs to count (1..1000, default 1000)")
+      ->type_name("K")
+      ->check(wholeNumberIn(1, kBatchSize));
+  batch
+      ->add_option("--clock", batchClock,
+                   "the calendar time in seconds that every 128th run reseeds from (default: the real clock)")
+      ->type_name("SECONDS")
+      ->check(wholeNumberIn(1, std::numeric_limits<std::uint32_t>::max()));
+  batch->add_flag("--json", b.json, "print one JSON object of Panel1's counts");
+
+  AtlasOptions a;
+  std::string atlasTrials = "200", atlasClock = "1", atlasJobs = "1";
+  CLI::App* atlas = app.add_subcommand(
+      "atlas",
+      "Runs the automatic test for every cell of the reference chart (odd left and right mask codes 1..39, "
+      "left >= right) and writes atlas.json, atlas.csv and the chart atlas.bmp.");
+  atlas->add_option("--trials", atlasTrials, "trials per cell (default 200)")
+      ->type_name("K")
+      ->check(wholeNumberIn(1, 1'000'000));
+  atlas->add_option("--clock", atlasClock, "the fixed calendar time in seconds (default 1)")
+      ->type_name("SECONDS")
+      ->check(wholeNumberIn(1, std::numeric_limits<std::uint32_t>::max()));
+  atlas->add_option("--jobs", atlasJobs, "threads that share the cells (default 1)")
+      ->type_name("N")
+      ->check(wholeNumberIn(1, 256));
+  atlas->add_option("--cells", a.cells, "only these cells, as LEFT:RIGHT,LEFT:RIGHT,...")->type_name("LIST");
+  atlas->add_option("--merge", a.merge, "combine these atlas.json files instead of computing")
+      ->type_name("FILE...");
+  atlas->add_option("--out", a.out, "where the three files go (default .)")->type_name("DIR");
+
   // CLI11 would take an unknown command for a stray argument and only say
   // that a command is required.
   if (argc >= 2 && argv[1][0] != '-' && std::strcmp(argv[1], "test") != 0 &&
-      std::strcmp(argv[1], "script") != 0) {
+      std::strcmp(argv[1], "script") != 0 && std::strcmp(argv[1], "batch") != 0 &&
+      std::strcmp(argv[1], "atlas") != 0) {
     io.err << "quorvan-lab: unknown command '" << argv[1] << "'\n" << app.help();
     return 2;
   }
@@ -388,6 +418,17 @@ int runLabCli(int argc, const char* const* argv, const CliStreams& io) {
     t.trials = numberOf(trials);
     if (!npoint.empty()) t.npoint = static_cast<int>(numberOf(npoint));
     return runTest(t, io);
+  }
+  if (batch->parsed()) {
+    b.runs = static_cast<int>(numberOf(batchRuns));
+    if (!batchClock.empty()) b.clockSeconds = static_cast<std::uint32_t>(numberOf(batchClock));
+    return runBatchCommand(b, io);
+  }
+  if (atlas->parsed()) {
+    a.trials = static_cast<int>(numberOf(atlasTrials));
+    a.clockSeconds = static_cast<std::uint32_t>(numberOf(atlasClock));
+    a.jobs = static_cast<int>(numberOf(atlasJobs));
+    return runAtlasCommand(a, io);
   }
   if (!clock.empty()) s.clock = numberOf(clock);
   return runScriptFile(s, io);

@@ -42,7 +42,7 @@
   /* View */ \
   X(MainPanel1, MenuItem) X(SingleWork1, MenuItem) X(Scale1, MenuItem) X(Extended1, MenuItem) \
   X(F2x1, MenuItem) X(F3x1, MenuItem) X(ResT0c1c11, MenuItem) X(N7, MenuItem) \
-  X(N0colomn1, MenuItem) X(Res01231, MenuItem) X(Dontshow1, MenuItem) \
+  X(N0colomn1, MenuItem) X(Res01231, MenuItem) X(Dontshow1, MenuItem) X(MainTable1, MenuItem) \
   /* View 2 */ \
   X(INTEGRATEDPanel1, MenuItem) X(PanelInt1, MenuItem) \
   /* EXPO_1 */ \
