@@ -10,6 +10,8 @@
 namespace quorvan {
 
 inline constexpr std::array kCheckMarkItems = {
+    // File2
+    Ctl::Mousesoliton1,
     // Initial
     Ctl::randomize2, Ctl::isSMES1, Ctl::notITZ1, Ctl::Nonreversible1, Ctl::Timer101, Ctl::Viewinitial1,
     // View

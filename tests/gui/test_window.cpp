@@ -11,6 +11,7 @@
 #include <map>
 
 #include "app/updown.h"
+#include "lab/menu_marks.h"
 #include "form_fixture.h"
 
 namespace {
@@ -406,6 +407,18 @@ TEST_F(FormTest, LongPanelTextArrivesShortlyAfter) {
   form_->sync();
   QTRY_COMPARE_WITH_TIMEOUT(panel->blockCount(), 30001, 2000);
   EXPECT_TRUE(panel->toPlainText().endsWith("last"));
+}
+
+
+// The items a script may `check` are exactly the window's check-mark items.
+TEST_F(FormTest, CheckMarkItemsAreTheOnesScriptsMayCheck) {
+  for (int i = 0; i < quorvan::kControlCount; ++i) {
+    const auto id = static_cast<quorvan::Ctl>(i);
+    if (quorvan::controlKind(id) != quorvan::Kind::MenuItem) continue;
+    auto* item = qobject_cast<QAction*>(form_->control(id));
+    ASSERT_NE(item, nullptr) << quorvan::controlName(id);
+    EXPECT_EQ(item->isCheckable(), quorvan::hasCheckMark(id)) << quorvan::controlName(id);
+  }
 }
 
 }  // namespace
