@@ -66,45 +66,42 @@ void markA(LatticeState& s, LineMarks m, int q, std::int32_t h, Cut& cut) {
 
 }  // namespace
 
+namespace {
+
+// The marks of one line's current row. Only the direct line's C marks move
+// markRows; the dual line's leave it alone.
+void markLine(LatticeState& s, const Line& line, const Accumulator& weight, LineMarks marks, bool markCells,
+              bool markRests, bool movesMarkRows, Cut& cut) {
+  const int length = s.cells();
+  for (int q = 0; q < length; ++q) {
+    const std::int32_t half = weight[q] / 2;
+    if (line[q] == C && markCells) {
+      markC(s, marks, q, half, cut);
+      if (movesMarkRows) s.markRows = half;
+    } else if (line[q] == A && markRests) {
+      markA(s, marks, q, half, cut);
+    }
+  }
+}
+
+}  // namespace
+
 PassLines recordMarks(LatticeState& s, const DrawSwitches& sw, bool testRunning,
                       std::int32_t& notReturnedRuns) {
   PassLines visited;
   if (sw.notPaint) return visited;
-  const int length = s.cells();
   Cut cut{s, testRunning, notReturnedRuns};
-
-  // direct line
   visited.direct = s.directFinished < 2;
-  if (visited.direct && !sw.ordinary) {
-    LineMarks marks{s.directCMarks, s.directCMarkStep, s.directAMarks};
-    for (int q = 0; q < length; ++q) {
-      const CellState cell = s.directLine[q];
-      const std::int32_t half = s.directWeight[q] / 2;
-      if (cell == C && sw.mC) {
-        markC(s, marks, q, half, cut);
-        s.markRows = half;
-      } else if (cell == A && sw.mA) {
-        markA(s, marks, q, half, cut);
-      }
-    }
-  }
+  if (visited.direct && !sw.ordinary)
+    markLine(s, s.directLine, s.directWeight, {s.directCMarks, s.directCMarkStep, s.directAMarks}, sw.mC,
+             sw.mA, true, cut);
   raiseFinished(s.directFinished);
-
-  // dual line: a cut-off met on the direct line has just marked it finished
-  // (1), which still lets this pass visit it
+  // A cut-off met on the direct line has just marked the dual line finished
+  // (1), which still lets this pass visit it.
   visited.dual = s.dualFinished < 2;
-  if (visited.dual && !sw.ordinary) {
-    LineMarks marks{s.dualCMarks, s.dualCMarkStep, s.dualAMarks};
-    for (int q = 0; q < length; ++q) {
-      const CellState cell = s.dualLine[q];
-      const std::int32_t half = s.dualWeight[q] / 2;
-      if (cell == C && sw.mdC) {
-        markC(s, marks, q, half, cut);  // the dual line's marks leave markRows alone
-      } else if (cell == A && sw.mdA) {
-        markA(s, marks, q, half, cut);
-      }
-    }
-  }
+  if (visited.dual && !sw.ordinary)
+    markLine(s, s.dualLine, s.dualWeight, {s.dualCMarks, s.dualCMarkStep, s.dualAMarks}, sw.mdC, sw.mdA,
+             false, cut);
   raiseFinished(s.dualFinished);
   return visited;
 }
