@@ -41,7 +41,9 @@ TEST(BatchCount, EachRunLandsInItsClass) {
     BatchCounters b;
     countBatchRun(b, *s);
     EXPECT_EQ(b.*(c.runs), 1) << c.what;
-    if (c.sum) EXPECT_EQ(b.*(c.sum), c.t1) << c.what;
+    if (c.sum) {
+      EXPECT_EQ(b.*(c.sum), c.t1) << c.what;
+    }
     const bool zero = c.steps <= kBatchStepCap && c.balance0 / 2 == 0;
     EXPECT_EQ(b.zeroBalanceRuns, zero ? 1 : 0) << c.what;
     EXPECT_EQ(b.nonZeroBalanceRuns, !zero && c.steps <= kBatchStepCap ? 1 : 0) << c.what;
