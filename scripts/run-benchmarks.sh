@@ -11,3 +11,5 @@ for b in "$build"/bin/bench_*; do
 done
 echo "== quorvan-lab throughput"
 scripts/cli-throughput.sh "$build"
+echo "== quorvan-lab batch and atlas"
+scripts/cli-batch-atlas.sh "$build"
