@@ -148,7 +148,10 @@ accumulated() {
   want "$file" || return 0
   local dir f count=$#
   dir=$(script_dir)
-  { echo "check Cytcr1 on"
+  local first=${1##*/r_}
+  first=${first%.dat}
+  { mask_clicks "${first%_*}" "${first#*_}"
+    echo "check Cytcr1 on"
     echo "click $(item "$1")"
     echo "click Copy1to2"
     shift
